@@ -1,0 +1,38 @@
+#include "shell/FontSetup.h"
+
+#include <QStringList>
+
+namespace sostav {
+
+namespace {
+
+QStringList families(FontFace face)
+{
+    switch (face) {
+    case FontFace::TimesNewRoman:
+        return {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+            QStringLiteral("DejaVu Serif")};
+    case FontFace::Arial:
+        return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+            QStringLiteral("DejaVu Sans")};
+    case FontFace::MsSansSerif:
+    case FontFace::None:
+        break;
+    }
+    // MS Sans Serif is a bitmap face no Linux desktop has; a sans face of similar width stands in.
+    return {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")};
+}
+
+} // namespace
+
+QFont FontSetup::font(const FontSpec& spec)
+{
+    QFont font;
+    font.setFamilies(families(spec.face));
+    font.setStyleHint(spec.face == FontFace::TimesNewRoman ? QFont::Serif : QFont::SansSerif);
+    font.setPixelSize(spec.pixelSize());
+    font.setWeight(spec.weight == Weight::Bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+} // namespace sostav

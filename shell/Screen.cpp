@@ -1,0 +1,61 @@
+#include "shell/Screen.h"
+
+#include "shell/ScreenBuilder.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QLineEdit>
+
+namespace sostav {
+
+Screen::Screen(const ScreenSpec& spec)
+    : QWidget(nullptr)
+{
+    ScreenBuilder::build(*this, spec);
+}
+
+QAbstractButton* Screen::button(const char* name) const
+{
+    return widget<QAbstractButton>(name);
+}
+
+QLineEdit* Screen::textBox(const char* name) const
+{
+    return widget<QLineEdit>(name);
+}
+
+void Screen::present()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Screen::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // A screen comes back with the focus where the child left it.
+    QWidget* target = m_shownBefore ? m_lastFocus.data() : m_firstFocus.data();
+    m_shownBefore = true;
+    if (target && target->isVisible())
+        target->setFocus(Qt::OtherFocusReason);
+}
+
+void Screen::hideEvent(QHideEvent* event)
+{
+    if (!event->spontaneous() && focusWidget())
+        m_lastFocus = focusWidget();
+    QWidget::hideEvent(event);
+}
+
+void Screen::closeEvent(QCloseEvent* event)
+{
+    // The frame's close button does what the screen's own way out does: "выход" on the
+    // menu, "<=" elsewhere. Both are Command1, so the window never just vanishes and
+    // leaves the child with no screen at all.
+    event->ignore();
+    if (QAbstractButton* exit = button("Command1"))
+        exit->click();
+}
+
+} // namespace sostav

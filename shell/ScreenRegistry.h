@@ -1,0 +1,47 @@
+#pragma once
+
+#include "shell/ScreenKind.h"
+
+#include <QObject>
+
+#include <array>
+#include <memory>
+
+namespace sostav {
+
+class Screen;
+
+// Holds the one instance of every screen. A screen is made the first time it is needed
+// and then lives, hidden or shown, until the program ends.
+class ScreenRegistry : public QObject {
+    Q_OBJECT
+
+public:
+    ScreenRegistry();
+    ~ScreenRegistry() override;
+
+    // The screen of this kind, made now if it does not exist yet.
+    Screen& obtain(ScreenKind kind);
+    // The screen of this kind if it exists, without making it.
+    Screen* existing(ScreenKind kind) const;
+
+    // Hides `current`, then obtains and presents the target: no screen is on display while
+    // a target is being made for the first time.
+    void switchScreen(Screen& current, ScreenKind target);
+
+    // Shows the menu: the program's start.
+    void start();
+
+    // Ends the program: every screen, shown or hidden, goes with it.
+    void endProgram();
+
+signals:
+    void programEnded();
+
+private:
+    std::unique_ptr<Screen> create(ScreenKind kind);
+
+    std::array<std::unique_ptr<Screen>, AllScreenKinds.size()> m_slots;
+};
+
+} // namespace sostav

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "shell/Colour.h"
+#include "shell/WidgetRow.h"
+
+#include <span>
+#include <string_view>
+
+namespace sostav {
+
+enum class Placement { StoredPosition, DesktopDefault };
+
+// A whole screen as data: window attributes plus its widgets listed front to back.
+struct ScreenSpec {
+    std::string_view name; // also the window caption
+    Colour background {};
+    int clientWidth = 0; // twips
+    int clientHeight = 0;
+    int left = 0; // twips from the desktop's top-left corner, used with StoredPosition only
+    int top = 0;
+    Placement placement = Placement::StoredPosition;
+    std::span<const WidgetRow> widgets;
+};
+
+} // namespace sostav

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "shell/Colour.h"
+#include "shell/FontSpec.h"
+
+#include <string_view>
+
+namespace sostav {
+
+enum class WidgetKind { CommandButton, TextBox, Label, Image, Line };
+
+// How a label lays out its caption. Almost every label is TopLeft (left-aligned from the
+// top-left corner, broken between words, no border); the verdict words of the screen for 10
+// are centred in their boxes so that each word stands squarely above its answer box.
+enum class LabelAlign { TopLeft, Centred };
+
+inline constexpr int NoTabIndex = -1;
+inline constexpr int TwipsPerPixel = 15;
+
+// One widget of a screen, as it is designed. Positions are in twips; for a line,
+// left/top/width/height hold the end points X1, Y1, X2, Y2 instead.
+struct WidgetRow {
+    std::string_view name;
+    WidgetKind kind = WidgetKind::Label;
+    std::string_view text; // caption, or the resource name of an image's picture
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    FontSpec font {};
+    Colour back {};
+    Colour fore {};
+    bool visible = true;
+    int tabIndex = NoTabIndex;
+    int lineWidth = 1; // pixels, lines only
+    LabelAlign align = LabelAlign::TopLeft;
+    std::string_view accessibleName {}; // how assistive technology names the widget
+};
+
+} // namespace sostav
