@@ -75,14 +75,13 @@ Form1::Form1(ScreenRegistry& registry)
     : Screen(Spec)
 {
     const auto route = [this, &registry](const char* name, ScreenKind target) {
-        connect(button(name), &QAbstractButton::clicked, this,
-            [this, &registry, target] { registry.switchScreen(*this, target); });
+        onPress(name, [this, &registry, target] { registry.switchScreen(*this, target); });
     };
     route("Command6", ScreenKind::Form3);
     route("Command4", ScreenKind::Form7);
     route("Command7", ScreenKind::Form8);
     route("Command8", ScreenKind::Form6);
-    connect(button("Command1"), &QAbstractButton::clicked, &registry, &ScreenRegistry::endProgram);
+    onPress("Command1", [&registry] { registry.endProgram(); });
 }
 
 } // namespace sostav

@@ -3,6 +3,13 @@
 #include <QGuiApplication>
 #include <QImageReader>
 
+// The pictures live in a static library, where nothing else would pull their
+// registration into the program.
+static void registerPictures()
+{
+    Q_INIT_RESOURCE(assets);
+}
+
 namespace sostav {
 
 QPixmap PictureLoader::load(std::string_view name)
@@ -12,6 +19,8 @@ QPixmap PictureLoader::load(std::string_view name)
 
 QPixmap PictureLoader::load(std::string_view name, qreal devicePixelRatio)
 {
+    static const bool registered = (registerPictures(), true);
+    Q_UNUSED(registered);
     const QString base = QStringLiteral(":/pictures/") + QString::fromUtf8(name.data(), qsizetype(name.size()));
     const bool dense = devicePixelRatio > 1.0;
     QImageReader reader(base + (dense ? QStringLiteral("@2x.jpg") : QStringLiteral(".jpg")));

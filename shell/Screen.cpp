@@ -25,6 +25,21 @@ QLineEdit* Screen::textBox(const char* name) const
     return widget<QLineEdit>(name);
 }
 
+std::string Screen::answer(const char* name) const
+{
+    return textBox(name)->text().toStdString();
+}
+
+void Screen::setAnswer(const char* name, const QString& text)
+{
+    textBox(name)->setText(text);
+}
+
+void Screen::setShown(const char* name, bool shown)
+{
+    widget(name)->setVisible(shown);
+}
+
 void Screen::present()
 {
     show();

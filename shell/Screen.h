@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QPointer>
 #include <QWidget>
 
-class QAbstractButton;
+#include <string>
+
 class QLineEdit;
 
 namespace sostav {
@@ -25,6 +27,16 @@ public:
 
     QAbstractButton* button(const char* name) const;
     QLineEdit* textBox(const char* name) const;
+
+    // A box's text as UTF-8, the form the answer rules read.
+    std::string answer(const char* name) const;
+    void setAnswer(const char* name, const QString& text);
+    void setShown(const char* name, bool shown);
+    // Runs `action` whenever the named button is pressed.
+    template <typename Action> void onPress(const char* name, Action action)
+    {
+        connect(button(name), &QAbstractButton::clicked, this, action);
+    }
 
     // The widget that takes the focus the first time the screen is shown.
     void setFirstFocus(QWidget* widget) { m_firstFocus = widget; }

@@ -1,6 +1,8 @@
 #include "shell/ScreenRegistry.h"
 
-#include "exercises/StandInForm.h"
+#include "exercises/CompositionForm.h"
+#include "exercises/Form3.h"
+#include "exercises/Form6.h"
 #include "shell/Form1.h"
 #include "shell/Screen.h"
 
@@ -49,12 +51,14 @@ std::unique_ptr<Screen> ScreenRegistry::create(ScreenKind kind)
     case ScreenKind::Form1:
         return std::make_unique<Form1>(*this);
     case ScreenKind::Form3:
+        return std::make_unique<Form3>(*this);
     case ScreenKind::Form6:
+        return std::make_unique<Form6>(*this);
     case ScreenKind::Form7:
     case ScreenKind::Form8:
         break;
     }
-    return std::make_unique<StandInForm>(*this, kind);
+    return std::make_unique<CompositionForm>(*this, kind);
 }
 
 } // namespace sostav
