@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+
+namespace sostav::draw {
+
+// The verdict picture for a wrong pair: a glossy golden face with wide eyes, raised brows and
+// a small round mouth, casting a soft shadow on white.
+class SurprisedFace {
+public:
+    static constexpr QSize size {205, 213};
+    // The file declares this density; the screens show it one pixel to one pixel all the same.
+    static constexpr int dotsPerInch = 72;
+
+    static QImage draw(int scale);
+};
+
+} // namespace sostav::draw

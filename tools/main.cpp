@@ -1,0 +1,72 @@
+// sostav-draw: draws every picture and icon of the program into one folder.
+//
+//   QT_QPA_PLATFORM=offscreen sostav-draw <output-dir>
+//
+// The output is the same on every run, so the committed files change only when a drawing does.
+
+#include "AppIcon.h"
+#include "GlyphOutline.h"
+#include "PictureFile.h"
+#include "SmileFace.h"
+#include "SurprisedFace.h"
+#include "TenPicture.h"
+#include "WorksheetPicture.h"
+
+#include <QDir>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+using namespace sostav::draw;
+
+namespace {
+
+// The plain name holds the picture as the screens show it; "@2x" the same drawing at twice
+// the size for dense displays.
+QString pictureName(const char* base, int scale)
+{
+    return QString::fromLatin1(base) + (scale == 1 ? QStringLiteral(".jpg") : QStringLiteral("@2x.jpg"));
+}
+
+bool writePictures(const QDir& out)
+{
+    bool ok = true;
+    for (const int scale : {1, 2}) {
+        ok = PictureFile::writeJpeg(TenPicture::draw(scale), out.filePath(pictureName("ten", scale))) && ok;
+        ok = PictureFile::writeJpeg(SmileFace::draw(scale), out.filePath(pictureName("smile", scale))) && ok;
+        ok = PictureFile::writeJpeg(SurprisedFace::draw(scale), out.filePath(pictureName("surprised", scale)),
+                 SurprisedFace::dotsPerInch * scale)
+            && ok;
+        ok = PictureFile::writeJpeg(WorksheetPicture::draw(scale), out.filePath(pictureName("worksheet", scale))) && ok;
+    }
+    for (const int pixels : AppIcon::sizes)
+        ok = PictureFile::writePng(AppIcon::draw(pixels), out.filePath(QStringLiteral("icon-%1.png").arg(pixels)))
+            && ok;
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: sostav-draw <output-dir>\n");
+        return 2;
+    }
+    if (!GlyphOutline::fontAvailable()) {
+        std::fprintf(stderr, "sostav-draw: the Liberation Sans font (fonts-liberation2) is not installed\n");
+        return 1;
+    }
+    QString problem;
+    if (!WorksheetPicture::answerBoxesFit(problem)) {
+        std::fprintf(stderr, "sostav-draw: worksheet: %s\n", qPrintable(problem));
+        return 1;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.exists() && !QDir().mkpath(out.path())) {
+        std::fprintf(stderr, "sostav-draw: cannot create %s\n", argv[1]);
+        return 1;
+    }
+    return writePictures(out) ? 0 : 1;
+}
