@@ -47,7 +47,7 @@ Application::Application(int& argc, char** argv)
     starting = false;
     setApplicationName(QStringLiteral("sostav"));
     setApplicationDisplayName(QStringLiteral("Состав числа"));
-    setDesktopFileName(QStringLiteral("sostav"));
+    setDesktopFileName(QStringLiteral("org.sostav.Sostav"));
     setQuitOnLastWindowClosed(false);
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})

@@ -3,6 +3,7 @@
 #include "shell/ScreenBuilder.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -37,7 +38,15 @@ void Screen::setAnswer(const char* name, const QString& text)
 
 void Screen::setShown(const char* name, bool shown)
 {
-    widget(name)->setVisible(shown);
+    QWidget* target = widget(name);
+    const bool appears = shown && !target->isVisible();
+    target->setVisible(shown);
+    if (appears && isVisible()) {
+        // A verdict is news to a child who cannot see it: screen readers announce alerts.
+        QAccessibleEvent alert(target, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+        emit announced(target);
+    }
 }
 
 void Screen::present()

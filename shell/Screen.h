@@ -44,6 +44,10 @@ public:
     // Shows the screen as the one on display: raised and active.
     void present();
 
+signals:
+    // A verdict came into view and was announced to assistive technology.
+    void announced(QWidget* indicator);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;

@@ -1,0 +1,103 @@
+#include "ProgramComparison.h"
+
+#include "shell/Screen.h"
+#include "shell/ScreenRegistry.h"
+
+#include <QLineEdit>
+
+namespace sostav::test {
+
+namespace {
+
+QString shown(const QString& text)
+{
+    return text.size() <= 40 ? QStringLiteral("\"%1\"").arg(text)
+                             : QStringLiteral("\"%1...\" (%2 characters)").arg(text.left(30)).arg(text.size());
+}
+
+QString yesNo(bool value)
+{
+    return value ? QStringLiteral("yes") : QStringLiteral("no");
+}
+
+std::optional<QString> markDifference(const Screen& screen, const QString& mark, bool expected)
+{
+    const QWidget* widget = screen.widget(mark.toLatin1().constData());
+    if (!widget)
+        return QStringLiteral("%1 has no %2").arg(screen.objectName(), mark);
+    const bool visible = widget->isVisibleTo(&screen);
+    if (visible == expected)
+        return std::nullopt;
+    return QStringLiteral("%1 %2 visible: program %3, model %4")
+        .arg(screen.objectName(), mark, yesNo(visible), yesNo(expected));
+}
+
+std::optional<QString> formDifference(const Screen& screen, Form form, const ProgramModel& model)
+{
+    const FormShape& shape = ProgramModel::shape(form);
+    const FormState& state = model.state(form);
+    const bool onDisplay = !model.ended() && model.shown() == form;
+    if (screen.isVisible() != onDisplay)
+        return QStringLiteral("%1 on display: program %2, model %3")
+            .arg(shape.name, yesNo(screen.isVisible()), yesNo(onDisplay));
+
+    for (qsizetype i = 0; i < shape.boxes.size(); ++i) {
+        const QLineEdit* box = screen.textBox(shape.boxes[i].toLatin1().constData());
+        if (!box)
+            return QStringLiteral("%1 has no %2").arg(shape.name, shape.boxes[i]);
+        if (box->text() != state.texts[i])
+            return QStringLiteral("%1 %2 holds %3, the model %4")
+                .arg(shape.name, shape.boxes[i], shown(box->text()), shown(state.texts[i]));
+    }
+    if (form != Form::Form1) {
+        if (auto difference = markDifference(screen, shape.rightMark, state.right))
+            return difference;
+        if (auto difference = markDifference(screen, shape.wrongMark, state.wrong))
+            return difference;
+    }
+    if (onDisplay) {
+        const QWidget* focus = screen.focusWidget();
+        const QString name = focus ? focus->objectName() : QStringLiteral("nothing");
+        if (name != model.focusName())
+            return QStringLiteral("%1 focus on %2, the model on %3").arg(shape.name, name, model.focusName());
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+ScreenKind KindOf(Form form)
+{
+    switch (form) {
+    case Form::Form1:
+        return ScreenKind::Form1;
+    case Form::Form3:
+        return ScreenKind::Form3;
+    case Form::Form6:
+        return ScreenKind::Form6;
+    case Form::Form7:
+        return ScreenKind::Form7;
+    case Form::Form8:
+        break;
+    }
+    return ScreenKind::Form8;
+}
+
+std::optional<QString> DifferenceFromModel(const ScreenRegistry& registry, bool programEnded, const ProgramModel& model)
+{
+    if (programEnded != model.ended())
+        return QStringLiteral("program ended: program %1, model %2").arg(yesNo(programEnded), yesNo(model.ended()));
+    for (Form form : AllForms) {
+        const Screen* screen = registry.existing(KindOf(form));
+        if ((screen != nullptr) != model.state(form).exists)
+            return QStringLiteral("%1 exists: program %2, model %3")
+                .arg(ProgramModel::shape(form).name, yesNo(screen), yesNo(model.state(form).exists));
+        if (screen) {
+            if (auto difference = formDifference(*screen, form, model))
+                return difference;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace sostav::test
