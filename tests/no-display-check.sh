@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Started where there is no display, the program says so in one line and exits with 1.
+set -uo pipefail
+err=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$1" 2>&1 >/dev/null)
+status=$?
+[[ $status == 1 ]] || { echo "exit status $status, expected 1"; exit 1; }
+[[ $(grep -c . <<<"$err") == 1 && $err == *display* ]] || { echo "unexpected message: $err"; exit 1; }
+# A display that cannot be reached is the same kind of problem.
+err=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:254 "$1" 2>&1 >/dev/null)
+status=$?
+[[ $status == 1 ]] || { echo "exit status $status with an unreachable display, expected 1"; exit 1; }
+grep -q "display :254" <<<"$err" || { echo "unexpected message: $err"; exit 1; }
+echo "no display: $err"
