@@ -184,6 +184,15 @@ private slots:
         QCOMPARE(words(), QStringLiteral("МОЛОДЕЦ ПОДУМАЙ"));
     }
 
+    void longTextIsKeptWhole()
+    {
+        // Far beyond Qt's usual cap of 32767 characters: nothing typed or pasted is cut off.
+        const QString text = QString(100000, QLatin1Char(' ')) + QStringLiteral("3");
+        answerAndCheck(text, "7");
+        QCOMPARE(textOf(screen(), "Text1").size(), text.size());
+        QCOMPARE(words(), QStringLiteral("МОЛОДЕЦ"));
+    }
+
     void renderedBothState()
     {
         answerAndCheck("1", "1");
