@@ -15,7 +15,8 @@ CommandButton::CommandButton(QWidget* parent)
 void CommandButton::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && event->modifiers() == Qt::NoModifier) {
+    // The keypad's Enter comes with the keypad modifier; it presses the button all the same.
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         event->accept();
         click();
         return;

@@ -70,7 +70,7 @@ class ShellTest : public QObject {
     {
         QWidget* target = QApplication::focusWidget();
         QVERIFY(target);
-        QTest::keyClick(target, key);
+        QTest::keyClick(target, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
     }
 
 private slots:

@@ -89,7 +89,7 @@ std::vector<CorpusText> makeCorpus()
         {"largest double", "1.7976931348623157e308", DBL_MAX},
         {"below the range", "1e-400", 0},
         {"smallest subnormal", "4.9e-324", 0x1p-1074},
-        {"just above eight", "8.000000000000001", 8.0 + 0x1p-50},
+        {"just above eight", "8.000000000000001", 8.0 + 0x1p-49},
         {"eight within half a step", "8.0000000000000001", 8},
         {"tie rounds to even", "9007199254740993", 9007199254740992.0},
         {"long: a one and zeros", "1" + QString(Long - 1, u'0'), beyond},
@@ -107,6 +107,16 @@ const std::vector<CorpusText>& AnswerCorpus()
 {
     static const std::vector<CorpusText> corpus = makeCorpus();
     return corpus;
+}
+
+std::vector<const CorpusText*> CorpusTextsWhere(const std::function<bool(double)>& fits)
+{
+    std::vector<const CorpusText*> result;
+    for (const CorpusText& text : AnswerCorpus()) {
+        if (text.value && fits(*text.value))
+            result.push_back(&text);
+    }
+    return result;
 }
 
 } // namespace sostav::test

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -18,5 +19,8 @@ struct CorpusText {
 // Empty texts, blanks, signs, points and commas, exponents, "&H" and "&O" forms, letters,
 // numbers too large for a double and texts of thousands of characters.
 const std::vector<CorpusText>& AnswerCorpus();
+
+// The corpus texts whose number, when they stand alone, satisfies `fits`.
+std::vector<const CorpusText*> CorpusTextsWhere(const std::function<bool(double)>& fits);
 
 } // namespace sostav::test

@@ -20,6 +20,7 @@ ScreenKind KindOf(Form form);
 // std::nullopt when they agree: whether the program has ended, which screens exist and
 // which one is on display, every box's text, every verdict indicator, and the focus of
 // the screen on display.
-std::optional<QString> DifferenceFromModel(const ScreenRegistry& registry, bool programEnded, const ProgramModel& model);
+std::optional<QString> DifferenceFromModel(
+    const ScreenRegistry& registry, bool programEnded, const ProgramModel& model);
 
 } // namespace sostav::test

@@ -1,5 +1,6 @@
 #include "ProgramDriver.h"
 
+#include "ChildInput.h"
 #include "ProgramComparison.h"
 
 #include "shell/Screen.h"
@@ -17,26 +18,12 @@ namespace {
 
 constexpr std::size_t HistoryLength = 20;
 // Boxes are not allowed to grow without end: beyond this a piece replaces the text.
-constexpr qsizetype LongestText = 12000;
-// Longer pieces are pasted: typing them key by key would only make the test slow.
-constexpr qsizetype LongestTyped = 40;
+constexpr qsizetype LongestText = 6000;
 
 QString quoted(const CorpusText& text)
 {
     return text.text.size() <= 24 ? QStringLiteral("\"%1\"").arg(text.text)
                                   : QStringLiteral("<%1> (%2 characters)").arg(text.name).arg(text.text.size());
-}
-
-void typeText(QLineEdit* box, const QString& text)
-{
-    if (text.size() > LongestTyped) {
-        box->insert(text);
-        return;
-    }
-    for (QChar c : text) {
-        const Qt::Key key = c.unicode() < 128 ? QTest::asciiToKey(char(c.unicode())) : Qt::Key_unknown;
-        QTest::sendKeyEvent(QTest::Click, box, key, QString(c), Qt::NoModifier);
-    }
 }
 
 } // namespace
@@ -62,9 +49,10 @@ void ProgramDriver::startProgram()
     note(QStringLiteral("program starts"));
 }
 
+// The comparison after every step has made sure that the screen exists.
 Screen& ProgramDriver::shownScreen() const
 {
-    return m_registry->obtain(KindOf(m_model.shown()));
+    return *m_registry->existing(KindOf(m_model.shown()));
 }
 
 QWidget* ProgramDriver::focused() const
@@ -72,7 +60,7 @@ QWidget* ProgramDriver::focused() const
     return shownScreen().focusWidget();
 }
 
-int ProgramDriver::pick(std::initializer_list<int> weights)
+int ProgramDriver::pick(std::initializer_list<double> weights)
 {
     std::discrete_distribution<int> choose(weights);
     return choose(m_random);
@@ -95,16 +83,10 @@ const CorpusText& ProgramDriver::piece(bool helpful, const QString& box)
     std::optional<double> other;
     if (form != Form::Form6)
         other = ProgramModel::readAnswer(m_model.state(form).texts[1 - at]);
-    std::vector<const CorpusText*> fitting;
-    for (const CorpusText& text : AnswerCorpus()) {
-        if (!text.value)
-            continue;
-        const bool fits = form == Form::Form6 ? *text.value == shape.expected[at]
-                                              : other && std::isfinite(*text.value + *other)
-                && *text.value + *other == shape.target;
-        if (fits)
-            fitting.push_back(&text);
-    }
+    const std::vector<const CorpusText*> fitting = CorpusTextsWhere([&](double value) {
+        return form == Form::Form6 ? value == shape.expected[at]
+                                   : other && std::isfinite(value + *other) && value + *other == shape.target;
+    });
     if (fitting.empty())
         return randomPiece();
     return *fitting[std::uniform_int_distribution<std::size_t>(0, fitting.size() - 1)(m_random)];
@@ -124,23 +106,6 @@ QString ProgramDriver::history() const
 {
     QStringList lines(m_history.begin(), m_history.end());
     return lines.join(u'\n');
-}
-
-QString ProgramDriver::statistics() const
-{
-    QStringList checks;
-    for (Form form : AllForms) {
-        if (form != Form::Form1)
-            checks << QStringLiteral("%1 %2 right/%3 wrong")
-                          .arg(ProgramModel::shape(form).name)
-                          .arg(m_rightChecks[std::size_t(form)])
-                          .arg(m_wrongChecks[std::size_t(form)]);
-    }
-    return QStringLiteral("%1 steps in %2 runs; checks: %3; longest box text %4 characters")
-        .arg(m_steps)
-        .arg(m_runs)
-        .arg(checks.join(QStringLiteral(", ")))
-        .arg(m_longestText);
 }
 
 std::optional<QString> ProgramDriver::step()
@@ -172,7 +137,11 @@ std::optional<QString> ProgramDriver::step()
         closeWindow();
         break;
     }
-    QCoreApplication::processEvents();
+    // Window activation, focus events and painting arrive through the event loop. They
+    // are let in after a random share of the steps, so that keys and clicks meet active
+    // and not yet active windows alike; painting after every step would only cost time.
+    if (pick({7, 1}) == 1)
+        QCoreApplication::processEvents();
 
     if (std::optional<QString> difference = compare())
         return difference;
@@ -191,9 +160,8 @@ std::optional<QString> ProgramDriver::compare() const
 void ProgramDriver::countCheck(const QString& button)
 {
     const Form form = m_model.shown();
-    if (form == Form::Form1 || button != ProgramModel::shape(form).checkButton)
-        return;
-    ++(m_model.answersRight(form) ? m_rightChecks : m_wrongChecks)[std::size_t(form)];
+    if (form != Form::Form1 && button == ProgramModel::shape(form).checkButton)
+        m_statistics.countCheck(form, m_model.answersRight(form));
 }
 
 void ProgramDriver::clickButton()
@@ -221,10 +189,8 @@ void ProgramDriver::pressKey()
         Qt::KeyboardModifiers modifiers;
         const char* name;
     };
-    static constexpr Key Keys[] = {{Qt::Key_Space, Qt::NoModifier, "Space"},
-        {Qt::Key_Return, Qt::NoModifier, "Enter"},
-        {Qt::Key_Enter, Qt::KeypadModifier, "keypad Enter"},
-        {Qt::Key_Escape, Qt::NoModifier, "Escape"}};
+    static constexpr Key Keys[] = {{Qt::Key_Space, Qt::NoModifier, "Space"}, {Qt::Key_Return, Qt::NoModifier, "Enter"},
+        {Qt::Key_Enter, Qt::KeypadModifier, "keypad Enter"}, {Qt::Key_Escape, Qt::NoModifier, "Escape"}};
     const Key& key = Keys[pick({40, 30, 15, 15})];
     QWidget* target = focused();
     if (!target)
@@ -262,8 +228,9 @@ void ProgramDriver::typeIntoBox()
 {
     const FormShape& shape = ProgramModel::shape(m_model.shown());
     const bool click = !m_model.focusIsBox() || pick({1, 1}) == 0;
-    const QString box = click ? shape.boxes[std::uniform_int_distribution<qsizetype>(0, shape.boxes.size() - 1)(m_random)]
-                              : m_model.focusName();
+    const QString box = click
+        ? shape.boxes[std::uniform_int_distribution<qsizetype>(0, shape.boxes.size() - 1)(m_random)]
+        : m_model.focusName();
     auto how = Edit(pick({55, 30, 15}));
     const CorpusText& text = piece(how == Edit::Replace && pick({1, 3}) == 0, box);
     const QString& before = m_model.state(m_model.shown()).texts[shape.boxes.indexOf(box)];
@@ -299,22 +266,9 @@ void ProgramDriver::answerEveryBox()
 void ProgramDriver::enter(const QString& box, Edit how, const CorpusText& text)
 {
     QLineEdit* line = shownScreen().textBox(box.toLatin1().constData());
-    switch (how) {
-    case Edit::Replace:
-        QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
-        if (text.text.isEmpty())
-            QTest::keyClick(line, Qt::Key_Delete);
-        break;
-    case Edit::Append:
-        QTest::keyClick(line, Qt::Key_End);
-        break;
-    case Edit::Prepend:
-        QTest::keyClick(line, Qt::Key_Home);
-        break;
-    }
-    typeText(line, text.text);
+    TypeInto(line, how, text.text);
     m_model.edit(box, how, text.text);
-    m_longestText = std::max(m_longestText, line->text().size());
+    m_statistics.noteText(line->text().size());
 }
 
 void ProgramDriver::clickInert()

@@ -2,18 +2,16 @@
 
 #include "AnswerCorpus.h"
 #include "ProgramModel.h"
+#include "StepStatistics.h"
 
 #include "shell/ScreenRegistry.h"
 
 #include <QString>
 
-#include <array>
 #include <deque>
 #include <memory>
 #include <optional>
 #include <random>
-
-class QLineEdit;
 
 namespace sostav {
 class Screen;
@@ -38,13 +36,13 @@ public:
     int runs() const { return m_runs; }
     // The last steps taken, one a line, oldest first.
     QString history() const;
-    QString statistics() const;
+    QString statistics() const { return m_statistics.summary(m_steps, m_runs); }
 
 private:
     void startProgram();
     Screen& shownScreen() const;
     QWidget* focused() const;
-    int pick(std::initializer_list<int> weights);
+    int pick(std::initializer_list<double> weights);
     const CorpusText& randomPiece();
     const CorpusText& piece(bool helpful, const QString& box);
     void note(const QString& what);
@@ -66,9 +64,7 @@ private:
     std::deque<QString> m_history;
     long m_steps = 0;
     int m_runs = 0;
-    std::array<int, AllForms.size()> m_rightChecks {};
-    std::array<int, AllForms.size()> m_wrongChecks {};
-    qsizetype m_longestText = 0;
+    StepStatistics m_statistics;
 };
 
 } // namespace sostav::test

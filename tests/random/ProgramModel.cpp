@@ -57,7 +57,10 @@ std::array<FormShape, AllForms.size()> makeShapes()
     return {menu, ten, sheet, nine, eight};
 }
 
-bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 int digitValue(char16_t c)
 {
