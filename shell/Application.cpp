@@ -1,11 +1,16 @@
 #include "shell/Application.h"
 
+#include "shell/PictureLoader.h"
 #include "shell/ScreenRegistry.h"
 
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QResource>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 #include <string_view>
 
@@ -49,10 +54,25 @@ Application::Application(int& argc, char** argv)
     setApplicationDisplayName(QStringLiteral("Состав числа"));
     setDesktopFileName(QStringLiteral("org.sostav.Sostav"));
     setQuitOnLastWindowClosed(false);
+    PictureLoader::registerResources();
+    setWindowIcon(builtInIcon());
+}
+
+QIcon Application::builtInIcon()
+{
+    // Bare pixels rather than PNGs: decoding them would load every image plugin and cost a
+    // noticeable part of the start-up before the menu can appear.
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/icon-%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
+    for (int size : {16, 32, 48, 64}) {
+        const QResource pixels(QStringLiteral(":/window-icon/icon-%1.argb").arg(size));
+        QImage image(size, size, QImage::Format_ARGB32);
+        const QByteArray bytes = pixels.uncompressedData();
+        if (bytes.size() != image.sizeInBytes())
+            continue;
+        std::memcpy(image.bits(), bytes.constData(), std::size_t(bytes.size()));
+        icon.addPixmap(QPixmap::fromImage(std::move(image)));
+    }
+    return icon;
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

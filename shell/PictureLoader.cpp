@@ -12,6 +12,12 @@ static void registerPictures()
 
 namespace sostav {
 
+void PictureLoader::registerResources()
+{
+    static const bool registered = (registerPictures(), true);
+    Q_UNUSED(registered);
+}
+
 QPixmap PictureLoader::load(std::string_view name)
 {
     return load(name, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
@@ -19,8 +25,7 @@ QPixmap PictureLoader::load(std::string_view name)
 
 QPixmap PictureLoader::load(std::string_view name, qreal devicePixelRatio)
 {
-    static const bool registered = (registerPictures(), true);
-    Q_UNUSED(registered);
+    registerResources();
     const QString base = QStringLiteral(":/pictures/") + QString::fromUtf8(name.data(), qsizetype(name.size()));
     const bool dense = devicePixelRatio > 1.0;
     QImageReader reader(base + (dense ? QStringLiteral("@2x.jpg") : QStringLiteral(".jpg")));

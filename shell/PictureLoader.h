@@ -11,6 +11,8 @@ namespace sostav {
 // logical size; otherwise exactly the designed picture.
 class PictureLoader {
 public:
+    // Makes the embedded pictures and icons reachable; done once, before the first use.
+    static void registerResources();
     static QPixmap load(std::string_view name);
     static QPixmap load(std::string_view name, qreal devicePixelRatio);
 };

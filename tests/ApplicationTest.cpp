@@ -1,5 +1,7 @@
 #include "shell/Application.h"
 
+#include <QIcon>
+#include <QImage>
 #include <QTest>
 #include <QTimer>
 
@@ -12,6 +14,20 @@ class ApplicationTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void windowIconMatchesTheDrawnIcon()
+    {
+        // The window icon is read from bare pixels; it must be the very picture the desktop
+        // menu shows from the PNG files.
+        const QIcon icon = QApplication::windowIcon();
+        for (int size : {16, 32, 48, 64}) {
+            QVERIFY2(icon.availableSizes().contains(QSize(size, size)), qPrintable(QString::number(size)));
+            const QImage shown = icon.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+            const QImage drawn
+                = QImage(QStringLiteral(":/icons/icon-%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(shown, drawn);
+        }
+    }
+
     void exceptionStopsAtTheEventLoop()
     {
         bool afterwards = false;

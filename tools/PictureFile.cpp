@@ -1,5 +1,7 @@
 #include "PictureFile.h"
 
+#include <QFile>
+
 #include <QImageWriter>
 #include <QtMath>
 
@@ -36,6 +38,20 @@ bool PictureFile::writeJpeg(const QImage& image, const QString& path, int dotsPe
 bool PictureFile::writePng(const QImage& image, const QString& path)
 {
     return write(image, path, "png", -1);
+}
+
+bool PictureFile::writeRawArgb(const QImage& image, const QString& path)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* row = reinterpret_cast<const char*>(argb.constScanLine(y));
+        if (file.write(row, qint64(argb.width()) * 4) != qint64(argb.width()) * 4)
+            return false;
+    }
+    return true;
 }
 
 } // namespace sostav::draw

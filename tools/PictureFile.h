@@ -15,6 +15,10 @@ public:
     // otherwise the image's own density is kept.
     static bool writeJpeg(const QImage& image, const QString& path, int dotsPerInch = 0);
     static bool writePng(const QImage& image, const QString& path);
+    // Writes the bare 32-bit ARGB pixels, row by row in the machine's byte order. The
+    // program takes its window icon from these: no decoder and no image plugin to load
+    // before the first window appears.
+    static bool writeRawArgb(const QImage& image, const QString& path);
 };
 
 } // namespace sostav::draw

@@ -39,9 +39,12 @@ bool writePictures(const QDir& out)
             && ok;
         ok = PictureFile::writeJpeg(WorksheetPicture::draw(scale), out.filePath(pictureName("worksheet", scale))) && ok;
     }
-    for (const int pixels : AppIcon::sizes)
-        ok = PictureFile::writePng(AppIcon::draw(pixels), out.filePath(QStringLiteral("icon-%1.png").arg(pixels)))
-            && ok;
+    for (const int pixels : AppIcon::sizes) {
+        const QImage icon = AppIcon::draw(pixels);
+        ok = PictureFile::writePng(icon, out.filePath(QStringLiteral("icon-%1.png").arg(pixels))) && ok;
+        if (pixels <= 64)
+            ok = PictureFile::writeRawArgb(icon, out.filePath(QStringLiteral("icon-%1.argb").arg(pixels))) && ok;
+    }
     return ok;
 }
 
