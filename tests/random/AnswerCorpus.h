@@ -11,7 +11,7 @@ namespace sostav::test {
 // One piece of text that the random test types into answer boxes, with the number that
 // the answer rules make of it when it stands alone, worked out by hand.
 struct CorpusText {
-    const char* name;
+    QString name;
     QString text;
     std::optional<double> value; // std::nullopt: beyond the double range
 };

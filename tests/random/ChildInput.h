@@ -2,8 +2,6 @@
 
 #include "ProgramModel.h"
 
-#include <QString>
-
 class QLineEdit;
 
 namespace sostav::test {

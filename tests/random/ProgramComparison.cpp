@@ -20,18 +20,6 @@ QString yesNo(bool value)
     return value ? QStringLiteral("yes") : QStringLiteral("no");
 }
 
-std::optional<QString> markDifference(const Screen& screen, const QString& mark, bool expected)
-{
-    const QWidget* widget = screen.widget(mark.toLatin1().constData());
-    if (!widget)
-        return QStringLiteral("%1 has no %2").arg(screen.objectName(), mark);
-    const bool visible = widget->isVisibleTo(&screen);
-    if (visible == expected)
-        return std::nullopt;
-    return QStringLiteral("%1 %2 visible: program %3, model %4")
-        .arg(screen.objectName(), mark, yesNo(visible), yesNo(expected));
-}
-
 std::optional<QString> formDifference(const Screen& screen, Form form, const ProgramModel& model)
 {
     const FormShape& shape = ProgramModel::shape(form);
@@ -40,27 +28,25 @@ std::optional<QString> formDifference(const Screen& screen, Form form, const Pro
     if (screen.isVisible() != onDisplay)
         return QStringLiteral("%1 on display: program %2, model %3")
             .arg(shape.name, yesNo(screen.isVisible()), yesNo(onDisplay));
-
     for (qsizetype i = 0; i < shape.boxes.size(); ++i) {
         const QLineEdit* box = screen.textBox(shape.boxes[i].toLatin1().constData());
-        if (!box)
-            return QStringLiteral("%1 has no %2").arg(shape.name, shape.boxes[i]);
-        if (box->text() != state.texts[i])
+        const QString text = box ? box->text() : QStringLiteral("(no such box)");
+        if (text != state.texts[i])
             return QStringLiteral("%1 %2 holds %3, the model %4")
-                .arg(shape.name, shape.boxes[i], shown(box->text()), shown(state.texts[i]));
+                .arg(shape.name, shape.boxes[i], shown(text), shown(state.texts[i]));
     }
-    if (form != Form::Form1) {
-        if (auto difference = markDifference(screen, shape.rightMark, state.right))
-            return difference;
-        if (auto difference = markDifference(screen, shape.wrongMark, state.wrong))
-            return difference;
+    // A verdict indicator that went missing counts as hidden.
+    for (const auto& [mark, expected] : {std::pair {shape.rightMark, state.right}, {shape.wrongMark, state.wrong}}) {
+        const QWidget* widget = form == Form::Form1 ? nullptr : screen.widget(mark.toLatin1().constData());
+        const bool visible = widget && widget->isVisibleTo(&screen);
+        if (visible != expected)
+            return QStringLiteral("%1 %2 visible: program %3, model %4")
+                .arg(shape.name, mark, yesNo(visible), yesNo(expected));
     }
-    if (onDisplay) {
-        const QWidget* focus = screen.focusWidget();
-        const QString name = focus ? focus->objectName() : QStringLiteral("nothing");
-        if (name != model.focusName())
-            return QStringLiteral("%1 focus on %2, the model on %3").arg(shape.name, name, model.focusName());
-    }
+    const QWidget* focus = screen.focusWidget();
+    const QString name = focus ? focus->objectName() : QStringLiteral("nothing");
+    if (onDisplay && name != model.focusName())
+        return QStringLiteral("%1 focus on %2, the model on %3").arg(shape.name, name, model.focusName());
     return std::nullopt;
 }
 
@@ -68,19 +54,9 @@ std::optional<QString> formDifference(const Screen& screen, Form form, const Pro
 
 ScreenKind KindOf(Form form)
 {
-    switch (form) {
-    case Form::Form1:
-        return ScreenKind::Form1;
-    case Form::Form3:
-        return ScreenKind::Form3;
-    case Form::Form6:
-        return ScreenKind::Form6;
-    case Form::Form7:
-        return ScreenKind::Form7;
-    case Form::Form8:
-        break;
-    }
-    return ScreenKind::Form8;
+    static constexpr ScreenKind Kinds[] {
+        ScreenKind::Form1, ScreenKind::Form3, ScreenKind::Form6, ScreenKind::Form7, ScreenKind::Form8};
+    return Kinds[std::size_t(form)];
 }
 
 std::optional<QString> DifferenceFromModel(const ScreenRegistry& registry, bool programEnded, const ProgramModel& model)
@@ -92,10 +68,10 @@ std::optional<QString> DifferenceFromModel(const ScreenRegistry& registry, bool 
         if ((screen != nullptr) != model.state(form).exists)
             return QStringLiteral("%1 exists: program %2, model %3")
                 .arg(ProgramModel::shape(form).name, yesNo(screen), yesNo(model.state(form).exists));
-        if (screen) {
-            if (auto difference = formDifference(*screen, form, model))
-                return difference;
-        }
+        if (!screen)
+            continue;
+        if (auto difference = formDifference(*screen, form, model))
+            return difference;
     }
     return std::nullopt;
 }

@@ -1,21 +1,17 @@
 #pragma once
 
 #include "AnswerCorpus.h"
+#include "ProgramComparison.h"
 #include "ProgramModel.h"
 #include "StepStatistics.h"
 
+#include "shell/Screen.h"
 #include "shell/ScreenRegistry.h"
-
-#include <QString>
 
 #include <deque>
 #include <memory>
 #include <optional>
 #include <random>
-
-namespace sostav {
-class Screen;
-}
 
 namespace sostav::test {
 
@@ -25,28 +21,26 @@ namespace sostav::test {
 class ProgramDriver {
 public:
     explicit ProgramDriver(quint64 seed);
-    ~ProgramDriver();
 
     // Takes one random step; gives what differs between program and model afterwards.
     std::optional<QString> step();
-    // Compares without stepping, as at the start of a run.
-    std::optional<QString> compare() const;
+    std::optional<QString> compare() const { return DifferenceFromModel(*m_registry, m_programEnded, m_model); }
 
     long steps() const { return m_steps; }
     int runs() const { return m_runs; }
     // The last steps taken, one a line, oldest first.
-    QString history() const;
+    QString history() const { return QStringList(m_history.begin(), m_history.end()).join(u'\n'); }
     QString statistics() const { return m_statistics.summary(m_steps, m_runs); }
 
 private:
     void startProgram();
-    Screen& shownScreen() const;
-    QWidget* focused() const;
-    int pick(std::initializer_list<double> weights);
-    const CorpusText& randomPiece();
+    // The comparison after every step has made sure that the screen exists.
+    Screen& shownScreen() const { return *m_registry->existing(KindOf(m_model.shown())); }
+    int pick(std::initializer_list<double> weights) { return std::discrete_distribution<int>(weights)(m_random); }
+    qsizetype anyIndex(qsizetype size) { return std::uniform_int_distribution<qsizetype>(0, size - 1)(m_random); }
     const CorpusText& piece(bool helpful, const QString& box);
     void note(const QString& what);
-    void countCheck(const QString& button);
+    void enter(const QString& box, Edit how, const QString& text, bool click);
 
     void clickButton();
     void pressKey();
@@ -55,7 +49,6 @@ private:
     void answerEveryBox();
     void clickInert();
     void closeWindow();
-    void enter(const QString& box, Edit how, const CorpusText& text);
 
     std::mt19937_64 m_random;
     std::unique_ptr<ScreenRegistry> m_registry;

@@ -1,10 +1,10 @@
 #include "ProgramModel.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <cstdlib>
-#include <string>
 
 namespace sostav::test {
 
@@ -57,140 +57,72 @@ std::array<FormShape, AllForms.size()> makeShapes()
     return {menu, ten, sheet, nine, eight};
 }
 
-bool isDigit(char16_t c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
-int digitValue(char16_t c)
-{
-    if (isDigit(c))
-        return c - u'0';
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    return -1;
-}
-
 } // namespace
 
 const FormShape& ProgramModel::shape(Form form)
 {
     static const auto shapes = makeShapes();
-    return shapes[index(form)];
+    return shapes[std::size_t(form)];
 }
 
 std::optional<double> ProgramModel::readAnswer(const QString& text)
 {
-    // Blanks never count, wherever they stand, so they go first.
-    std::u16string s;
-    for (QChar c : text) {
-        if (c != u' ' && c != u'\t' && c != u'\n')
-            s += c.unicode();
-    }
-    std::size_t i = 0;
-    const auto at = [&s](std::size_t k) { return k < s.size() ? s[k] : u'\0'; };
-
-    if (at(0) == u'&') {
-        const char16_t letter = at(1);
-        const int base = (letter == u'H' || letter == u'h') ? 16 : (letter == u'O' || letter == u'o') ? 8 : 0;
-        if (base == 0)
-            return 0.0;
-        std::uint64_t value = 0;
-        for (i = 2; digitValue(at(i)) >= 0 && digitValue(at(i)) < base; ++i) {
-            value = value * base + digitValue(at(i));
-            if (value > 0xFFFF'FFFFu) // wider than 32 bits
-                return std::nullopt;
-        }
+    // Blanks never count, wherever they stand, so they go first; the number is then cut
+    // from the front of what is left.
+    static const QRegularExpression blanks("[ \t\n]"), radix("^&(?:[Hh]([0-9A-Fa-f]*)|[Oo]([0-7]*))"),
+        decimal("^([+-]?)([0-9]*)(?:\\.([0-9]*))?(?:[EeDd]([+-]?)([0-9]*))?");
+    const QString s = QString(text).remove(blanks);
+    if (s.startsWith(u'&')) {
+        const QRegularExpressionMatch m = radix.match(s);
+        const QString digits = m.captured(1) + m.captured(2);
+        bool fits = true;
+        const qulonglong value = digits.isEmpty() ? 0 : digits.toULongLong(&fits, m.capturedLength(1) ? 16 : 8);
+        if (!fits || value > 0xFFFF'FFFFu) // wider than 32 bits
+            return std::nullopt;
         // 16 bits are read as a signed 16-bit integer, anything wider as a signed 32-bit one.
-        return value <= 0xFFFF ? double(std::int16_t(value)) : double(std::int32_t(value));
+        return value <= 0xFFFF ? double(qint16(value)) : double(qint32(value));
     }
-
-    // Sign, digits, point, digits, exponent: gathered into a literal that the C library
-    // converts with one correct rounding. No point is written, so no locale can interfere.
-    std::string literal;
-    if (at(i) == u'+' || at(i) == u'-')
-        literal += char(at(i++));
-    std::string digits;
-    long long shift = 0;
-    for (; isDigit(at(i)); ++i)
-        digits += char(at(i));
-    if (at(i) == u'.') {
-        for (++i; isDigit(at(i)); ++i, --shift)
-            digits += char(at(i));
-    }
-    if (digits.empty())
+    const QRegularExpressionMatch m = decimal.match(s);
+    const QString digits = m.captured(2) + m.captured(3);
+    if (digits.isEmpty())
         return 0.0;
-    const char16_t letter = at(i);
-    if (letter == u'E' || letter == u'e' || letter == u'D' || letter == u'd') {
-        ++i;
-        const bool negative = at(i) == u'-';
-        if (at(i) == u'+' || at(i) == u'-')
-            ++i;
-        long long exponent = 0;
-        for (; isDigit(at(i)); ++i)
-            exponent = std::min(exponent * 10 + (at(i) - u'0'), 1'000'000'000'000LL);
-        shift += negative ? -exponent : exponent;
-    }
-    literal += digits + "e" + std::to_string(shift);
-    const double value = std::strtod(literal.c_str(), nullptr);
-    if (std::isinf(value))
-        return std::nullopt;
-    return value;
-}
-
-ProgramModel::ProgramModel()
-{
-    switchTo(Form::Form1);
-}
-
-QString ProgramModel::focusName() const
-{
-    return shape(m_shown).tabOrder.at(state(m_shown).focus);
-}
-
-bool ProgramModel::focusIsBox() const
-{
-    return shape(m_shown).boxes.contains(focusName());
+    long long exponent = 0;
+    for (const QChar c : m.capturedView(5))
+        exponent = std::min(exponent * 10 + c.digitValue(), 1'000'000'000'000LL);
+    // One literal without a point, so that no locale interferes, converted with one correct rounding.
+    const long long shift = (m.captured(4) == u"-" ? -exponent : exponent) - m.capturedLength(3);
+    const QByteArray literal = (m.captured(1) + digits + u'e' + QString::number(shift)).toLatin1();
+    const double value = std::strtod(literal.constData(), nullptr);
+    return std::isinf(value) ? std::nullopt : std::optional(value);
 }
 
 bool ProgramModel::answersRight(Form form) const
 {
-    const FormShape& s = shape(form);
     const QStringList& texts = state(form).texts;
-    if (form == Form::Form6) {
-        for (int i = 0; i < texts.size(); ++i) {
-            const std::optional<double> value = readAnswer(texts[i]);
-            if (!value || *value != s.expected[i])
-                return false;
-        }
-        return true;
-    }
-    const std::optional<double> first = readAnswer(texts[0]);
-    const std::optional<double> second = readAnswer(texts[1]);
-    if (!first || !second)
-        return false;
-    const double sum = *first + *second;
-    return std::isfinite(sum) && sum == s.target;
+    if (form == Form::Form6)
+        return std::ranges::equal(
+            texts, shape(form).expected, [](auto& text, double key) { return readAnswer(text) == key; });
+    const std::optional<double> first = readAnswer(texts[0]), second = readAnswer(texts[1]);
+    return first && second && std::isfinite(*first + *second) && *first + *second == shape(form).target;
 }
 
 void ProgramModel::press(const QString& button)
 {
     const FormShape& s = shape(m_shown);
     if (m_shown == Form::Form1) {
-        static const QStringList routes {"Command6", "Command4", "Command7", "Command8"};
-        static const Form targets[] {Form::Form3, Form::Form7, Form::Form8, Form::Form6};
-        if (button == QLatin1String("Command1"))
-            m_ended = true;
-        else if (const qsizetype route = routes.indexOf(button); route >= 0)
+        // In tab order: "выход", then the screens of 10, 9 and 8 and the worksheet.
+        static const Form targets[] {Form::Form1, Form::Form3, Form::Form7, Form::Form8, Form::Form6};
+        const qsizetype route = s.tabOrder.indexOf(button);
+        m_ended = route == 0;
+        if (route > 0)
             switchTo(targets[route]);
     } else if (button == QLatin1String("Command1")) {
         switchTo(Form::Form1);
     } else if (button == s.checkButton) {
-        check();
+        (answersRight(m_shown) ? current().right : current().wrong) = true;
     } else if (button == s.resetButton) {
-        reset();
+        current().texts.fill(s.resetText);
+        current().right = current().wrong = false;
     }
 }
 
@@ -214,40 +146,15 @@ void ProgramModel::tab(bool forward)
 void ProgramModel::edit(const QString& box, Edit how, const QString& piece)
 {
     QString& text = current().texts[shape(m_shown).boxes.indexOf(box)];
-    switch (how) {
-    case Edit::Replace:
-        text = piece;
-        break;
-    case Edit::Append:
-        text += piece;
-        break;
-    case Edit::Prepend:
-        text.prepend(piece);
-        break;
-    }
+    text = how == Edit::Replace ? piece : how == Edit::Append ? text + piece : piece + text;
 }
 
 void ProgramModel::switchTo(Form target)
 {
-    FormState& next = m_states[index(target)];
+    FormState& next = m_states[std::size_t(target)];
     if (!next.exists)
         next = FormState {.exists = true, .texts = QStringList(shape(target).boxes.size(), QString())};
     m_shown = target;
-}
-
-void ProgramModel::check()
-{
-    if (answersRight(m_shown))
-        current().right = true;
-    else
-        current().wrong = true;
-}
-
-void ProgramModel::reset()
-{
-    current().texts.fill(shape(m_shown).resetText);
-    current().right = false;
-    current().wrong = false;
 }
 
 } // namespace sostav::test

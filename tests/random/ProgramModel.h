@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <QStringList>
 
 #include <array>
@@ -19,10 +18,8 @@ struct FormShape {
     QStringList tabOrder; // the widgets that take the focus, lowest tab index first
     QStringList boxes; // the answer boxes, Text1 upwards
     QStringList inert; // widgets always in view that react to nothing
-    QString rightMark; // the verdict indicator for a right answer
-    QString wrongMark;
-    QString checkButton; // empty on the menu
-    QString resetButton;
+    QString rightMark, wrongMark; // the verdict indicators, shown after a check
+    QString checkButton, resetButton; // empty on the menu
     QString resetText; // what the reset leaves in every box
     double target = 0; // the sum a composition screen asks for
     std::array<double, 13> expected {}; // the worksheet's answer key
@@ -32,31 +29,27 @@ struct FormShape {
 struct FormState {
     bool exists = false;
     QStringList texts; // in the order of FormShape::boxes
-    bool right = false; // rightMark is visible
-    bool wrong = false;
+    bool right = false, wrong = false; // whether rightMark and wrongMark are visible
     int focus = 0; // index into FormShape::tabOrder
 };
 
 // How a typed piece goes into a box: over the whole text, after it or before it.
 enum class Edit { Replace, Append, Prepend };
 
-// A small reference model of the whole program: which screens exist, which one is on
-// display, every box's text, every verdict indicator, the focus, and the program's end.
+// A small reference model of the whole program, written without any of its code: which
+// screens exist, which one is on display, every box's text, every verdict indicator, the
+// focus, and the program's end.
 class ProgramModel {
 public:
     static const FormShape& shape(Form form);
-    // A box's text as a number, read the way answers are read; std::nullopt when the
-    // number lies beyond the double range.
+    // A box's text read the way answers are read; std::nullopt beyond the double range.
     static std::optional<double> readAnswer(const QString& text);
-
-    // The program just started: the menu alone exists and is on display.
-    ProgramModel();
 
     bool ended() const { return m_ended; }
     Form shown() const { return m_shown; }
-    const FormState& state(Form form) const { return m_states[index(form)]; }
-    QString focusName() const;
-    bool focusIsBox() const;
+    const FormState& state(Form form) const { return m_states[std::size_t(form)]; }
+    QString focusName() const { return shape(m_shown).tabOrder.at(state(m_shown).focus); }
+    bool focusIsBox() const { return shape(m_shown).boxes.contains(focusName()); }
     bool answersRight(Form form) const;
 
     // A press of a button of the screen on display; the focus stays where it is.
@@ -69,13 +62,11 @@ public:
     void closeWindow() { press(QStringLiteral("Command1")); }
 
 private:
-    static std::size_t index(Form form) { return static_cast<std::size_t>(form); }
-    FormState& current() { return m_states[index(m_shown)]; }
+    FormState& current() { return m_states[std::size_t(m_shown)]; }
     void switchTo(Form target);
-    void check();
-    void reset();
 
-    std::array<FormState, AllForms.size()> m_states;
+    // The program has just started: the menu alone exists and is on display.
+    std::array<FormState, AllForms.size()> m_states {FormState {.exists = true}};
     Form m_shown = Form::Form1;
     bool m_ended = false;
 };

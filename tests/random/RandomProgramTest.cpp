@@ -1,7 +1,6 @@
 // The whole program against a small model of it, through thousands of random steps.
-#include "AnswerCorpus.h"
+// SOSTAV_SEED replays a run; SOSTAV_STEPS sets its length.
 #include "ProgramDriver.h"
-#include "ProgramModel.h"
 
 #include <QDateTime>
 #include <QTest>
@@ -15,23 +14,8 @@ QtMessageHandler previousHandler = nullptr;
 // Keys that nothing takes, such as Escape or Enter in a box, are part of the game here.
 void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (message.startsWith(QLatin1String("Keyboard event not accepted")))
-        return;
-    previousHandler(type, context, message);
-}
-
-quint64 seedFromEnvironment()
-{
-    bool ok = false;
-    const quint64 seed = qEnvironmentVariable("SOSTAV_SEED").toULongLong(&ok, 0);
-    return ok ? seed : quint64(QDateTime::currentMSecsSinceEpoch());
-}
-
-long stepsFromEnvironment()
-{
-    bool ok = false;
-    const long steps = qEnvironmentVariable("SOSTAV_STEPS").toLong(&ok);
-    return ok && steps > 0 ? steps : 20000;
+    if (!message.startsWith(QLatin1String("Keyboard event not accepted")))
+        previousHandler(type, context, message);
 }
 
 } // namespace
@@ -48,45 +32,39 @@ private slots:
     void modelReadsTheCorpus_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("fits");
-        QTest::addColumn<double>("value");
+        QTest::addColumn<std::optional<double>>("value");
         for (const CorpusText& entry : AnswerCorpus())
-            QTest::newRow(entry.name) << entry.text << entry.value.has_value() << entry.value.value_or(0);
+            QTest::newRow(qPrintable(entry.name)) << entry.text << entry.value;
     }
 
     void modelReadsTheCorpus()
     {
         QFETCH(QString, text);
-        QFETCH(bool, fits);
-        QFETCH(double, value);
+        QFETCH(std::optional<double>, value);
         const std::optional<double> read = ProgramModel::readAnswer(text);
-        QCOMPARE(read.has_value(), fits);
-        if (fits)
-            QVERIFY2(*read == value, qPrintable(QString::number(*read, 'g', 17)));
+        QVERIFY2(read == value, read ? qPrintable(QString::number(*read, 'g', 17)) : "overflow");
     }
 
     void randomSteps()
     {
-        const quint64 seed = seedFromEnvironment();
-        const long steps = stepsFromEnvironment();
+        bool ok = false;
+        quint64 seed = qEnvironmentVariable("SOSTAV_SEED").toULongLong(&ok, 0);
+        if (!ok)
+            seed = quint64(QDateTime::currentMSecsSinceEpoch());
+        const long requested = qEnvironmentVariable("SOSTAV_STEPS").toLong();
+        const long steps = requested > 0 ? requested : 20000;
         qInfo("seed %llu, %ld steps (replay with SOSTAV_SEED=%llu)", seed, steps, seed);
 
         ProgramDriver driver(seed);
         std::optional<QString> difference = driver.compare();
         while (!difference && driver.steps() < steps)
             difference = driver.step();
-        if (difference) {
-            const QString message = QStringLiteral("Program and model differ after step %1 of run %2: %3\n"
-                                                   "Replay with SOSTAV_SEED=%4 SOSTAV_STEPS=%5\n"
-                                                   "The last steps:\n%6")
-                                        .arg(driver.steps())
-                                        .arg(driver.runs())
-                                        .arg(*difference)
-                                        .arg(seed)
-                                        .arg(driver.steps())
-                                        .arg(driver.history());
-            QFAIL(qPrintable(message));
-        }
+        // One pass of arg(), so that no % in a box's text is taken for a placeholder.
+        if (difference)
+            QFAIL(qPrintable(QStringLiteral("Program and model differ after step %1 of run %2: %3\n"
+                                            "Replay with SOSTAV_SEED=%4 SOSTAV_STEPS=%1\nThe last steps:\n%5")
+                                 .arg(QString::number(driver.steps()), QString::number(driver.runs()), *difference,
+                                     QString::number(seed), driver.history())));
         qInfo("%s", qPrintable(driver.statistics()));
     }
 };

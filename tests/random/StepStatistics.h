@@ -2,10 +2,7 @@
 
 #include "ProgramModel.h"
 
-#include <QStringList>
-
 #include <algorithm>
-#include <array>
 
 namespace sostav::test {
 
@@ -13,29 +10,29 @@ namespace sostav::test {
 // wrong verdicts on every screen and not only wrong ones.
 class StepStatistics {
 public:
-    void countCheck(Form form, bool right) { ++(right ? m_right : m_wrong)[std::size_t(form)]; }
+    // Counts the verdict that pressing `button` is about to give, if it is a check.
+    void countCheck(const ProgramModel& model, const QString& button)
+    {
+        const Form form = model.shown();
+        if (form != Form::Form1 && button == ProgramModel::shape(form).checkButton)
+            ++(model.answersRight(form) ? m_right : m_wrong)[std::size_t(form)];
+    }
     void noteText(qsizetype length) { m_longestText = std::max(m_longestText, length); }
 
     QString summary(long steps, int runs) const
     {
         QStringList checks;
-        for (Form form : AllForms) {
-            if (form != Form::Form1)
-                checks << QStringLiteral("%1 %2 right/%3 wrong")
-                              .arg(ProgramModel::shape(form).name)
-                              .arg(m_right[std::size_t(form)])
-                              .arg(m_wrong[std::size_t(form)]);
-        }
+        for (std::size_t form = 1; form < AllForms.size(); ++form)
+            checks << QStringLiteral("%1 %2 right/%3 wrong")
+                          .arg(ProgramModel::shape(AllForms[form]).name)
+                          .arg(m_right[form])
+                          .arg(m_wrong[form]);
         return QStringLiteral("%1 steps in %2 runs; checks: %3; longest box text %4 characters")
-            .arg(steps)
-            .arg(runs)
-            .arg(checks.join(QStringLiteral(", ")))
-            .arg(m_longestText);
+            .arg(QString::number(steps), QString::number(runs), checks.join(u", "), QString::number(m_longestText));
     }
 
 private:
-    std::array<int, AllForms.size()> m_right {};
-    std::array<int, AllForms.size()> m_wrong {};
+    std::array<int, AllForms.size()> m_right {}, m_wrong {};
     qsizetype m_longestText = 0;
 };
 

@@ -2,50 +2,40 @@
 
 #include "exercises/rules/TextValue.h"
 
-#include <QByteArray>
 #include <QTest>
 
 #include <optional>
-#include <string_view>
 
 // Helpers shared by the tests of the answer-reading rules.
 namespace sostav::test {
 
-inline std::string_view View(const QByteArray& bytes)
-{
-    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
+// What a text reads as; std::nullopt is a number beyond the double range.
+using Reading = std::optional<double>;
+inline const Reading Overflow = std::nullopt;
 
-inline QByteArray Describe(std::optional<double> value)
+inline QByteArray Describe(Reading value)
 {
     return value ? QByteArray::number(*value, 'g', 17) : QByteArrayLiteral("overflow");
 }
 
-// Doubles are compared exactly: QCOMPARE would allow a fuzzy difference.
-inline void VerifyValue(const QByteArray& text, double expected)
-{
-    const std::optional<double> actual = TextValue(View(text));
-    const QByteArray message = "read " + Describe(actual) + ", expected " + Describe(expected);
-    QVERIFY2(actual.has_value() && *actual == expected, message.constData());
-}
-
-// Every data-driven test of a value uses these two columns.
-inline void AddValueColumns()
+inline void AddReadingColumns()
 {
     QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<double>("expected");
+    QTest::addColumn<Reading>("expected");
 }
 
-inline void AddValueRow(const char* name, const QByteArray& text, double expected)
+inline void Row(const char* name, const QByteArray& text, Reading expected)
 {
     QTest::newRow(name) << text << expected;
 }
 
-inline void VerifyValueRow()
+// Doubles are compared exactly: QCOMPARE would allow a fuzzy difference.
+inline void VerifyReading()
 {
     QFETCH(QByteArray, text);
-    QFETCH(double, expected);
-    VerifyValue(text, expected);
+    QFETCH(Reading, expected);
+    const Reading actual = TextValue(text.toStdString());
+    QVERIFY2(actual == expected, ("read " + Describe(actual) + ", expected " + Describe(expected)).constData());
 }
 
 } // namespace sostav::test
