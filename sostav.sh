@@ -13,21 +13,11 @@ build=${SOSTAV_BUILD:-build}
 
 packages=(build-essential cmake qt6-base-dev fonts-liberation2)
 if [[ $action == test ]]; then
-    # The fuzzer, the desktop-file checks and the on-screen checks need a little more.
-    packages+=(clang libclang-rt-14-dev desktop-file-utils appstream xvfb)
+    # The fuzzer and the checks of the installed desktop files need a little more.
+    packages+=(clang libclang-rt-14-dev desktop-file-utils appstream)
 fi
 
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
-    sudo=()
-    ((EUID == 0)) || sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+tools/ensure-packages.sh "${packages[@]}"
 
 sanitize=OFF
 [[ ${SOSTAV_SANITIZE:-0} == 1 ]] && sanitize=ON

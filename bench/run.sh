@@ -11,18 +11,7 @@ cd "$(dirname "$0")/.."
 build=${SOSTAV_BENCH_BUILD:-build-bench}
 startup_runs=${STARTUP_RUNS:-30}
 
-packages=(build-essential cmake qt6-base-dev fonts-liberation2 xvfb python3 python3-xlib)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
-    sudo=()
-    ((EUID == 0)) || sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+tools/ensure-packages.sh build-essential cmake qt6-base-dev fonts-liberation2 xvfb python3 python3-xlib
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 bin=$build/bench

@@ -1,8 +1,8 @@
 #include "exercises/CompositionForm.h"
 
 #include "exercises/rules/AnswerTests.h"
+#include "shell/ScreenLayout.h"
 #include "shell/ScreenRegistry.h"
-#include "shell/ScreenSpec.h"
 
 namespace sostav {
 
@@ -146,7 +146,7 @@ constexpr WidgetRow NineRows[] = {
     Number("9", 2760, 120, 855),
 };
 
-constexpr ScreenSpec specOf(std::string_view name, std::span<const WidgetRow> rows)
+constexpr ScreenLayout layoutOf(std::string_view name, std::span<const WidgetRow> rows)
 {
     return {.name = name,
         .background = Meadow,
@@ -157,13 +157,13 @@ constexpr ScreenSpec specOf(std::string_view name, std::span<const WidgetRow> ro
         .widgets = rows};
 }
 
-constexpr ScreenSpec EightSpec = specOf("Form8", EightRows);
-constexpr ScreenSpec NineSpec = specOf("Form7", NineRows);
+constexpr ScreenLayout EightLayout = layoutOf("Form8", EightRows);
+constexpr ScreenLayout NineLayout = layoutOf("Form7", NineRows);
 
 } // namespace
 
 CompositionForm::CompositionForm(ScreenRegistry& registry, ScreenKind kind)
-    : Screen(kind == ScreenKind::Form8 ? EightSpec : NineSpec)
+    : Screen(kind == ScreenKind::Form8 ? EightLayout : NineLayout)
     , m_target(kind == ScreenKind::Form8 ? 8.0 : 9.0)
 {
     onPress("Command2", [this] { check(); });

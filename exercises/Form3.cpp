@@ -1,8 +1,8 @@
 #include "exercises/Form3.h"
 
 #include "exercises/rules/AnswerTests.h"
+#include "shell/ScreenLayout.h"
 #include "shell/ScreenRegistry.h"
-#include "shell/ScreenSpec.h"
 
 namespace sostav {
 
@@ -130,7 +130,7 @@ constexpr WidgetRow Widgets[] = {
         .tabIndex = 0},
 };
 
-constexpr ScreenSpec Spec {.name = "Form3",
+constexpr ScreenLayout Layout {.name = "Form3",
     .background = Meadow,
     .clientWidth = 10860,
     .clientHeight = 5595,
@@ -143,7 +143,7 @@ constexpr double Target = 10.0;
 } // namespace
 
 Form3::Form3(ScreenRegistry& registry)
-    : Screen(Spec)
+    : Screen(Layout)
 {
     onPress("Command2", [this] { check(); });
     onPress("Command3", [this] { reset(); });

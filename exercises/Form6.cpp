@@ -1,8 +1,8 @@
 #include "exercises/Form6.h"
 
 #include "exercises/rules/AnswerTests.h"
+#include "shell/ScreenLayout.h"
 #include "shell/ScreenRegistry.h"
-#include "shell/ScreenSpec.h"
 
 #include <algorithm>
 
@@ -102,7 +102,7 @@ constexpr WidgetRow Widgets[] = {
         .accessibleName = "Таблицы состава чисел 8, 10 и 9"},
 };
 
-constexpr ScreenSpec Spec {.name = "Form6",
+constexpr ScreenLayout Layout {.name = "Form6",
     .background = Rgb(192, 255, 192),
     .clientWidth = 14595,
     .clientHeight = 9165,
@@ -136,7 +136,7 @@ constexpr Answer AnswerKey[] = {
 } // namespace
 
 Form6::Form6(ScreenRegistry& registry)
-    : Screen(Spec)
+    : Screen(Layout)
 {
     onPress("Command3", [this] { check(); });
     onPress("Command2", [this] { reset(); });

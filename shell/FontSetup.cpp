@@ -25,13 +25,13 @@ QStringList families(FontFace face)
 
 } // namespace
 
-QFont FontSetup::font(const FontSpec& spec)
+QFont FontSetup::font(const FontStyle& layout)
 {
     QFont font;
-    font.setFamilies(families(spec.face));
-    font.setStyleHint(spec.face == FontFace::TimesNewRoman ? QFont::Serif : QFont::SansSerif);
-    font.setPixelSize(spec.pixelSize());
-    font.setWeight(spec.weight == Weight::Bold ? QFont::Bold : QFont::Normal);
+    font.setFamilies(families(layout.face));
+    font.setStyleHint(layout.face == FontFace::TimesNewRoman ? QFont::Serif : QFont::SansSerif);
+    font.setPixelSize(layout.pixelSize());
+    font.setWeight(layout.weight == Weight::Bold ? QFont::Bold : QFont::Normal);
     return font;
 }
 

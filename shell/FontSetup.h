@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/FontSpec.h"
+#include "shell/FontStyle.h"
 
 #include <QFont>
 
@@ -11,7 +11,7 @@ namespace sostav {
 // (and have Cyrillic), so every caption keeps the width it was designed with.
 class FontSetup {
 public:
-    static QFont font(const FontSpec& spec);
+    static QFont font(const FontStyle& layout);
 };
 
 } // namespace sostav

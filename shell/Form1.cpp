@@ -1,7 +1,7 @@
 #include "shell/Form1.h"
 
+#include "shell/ScreenLayout.h"
 #include "shell/ScreenRegistry.h"
-#include "shell/ScreenSpec.h"
 
 #include <QAbstractButton>
 
@@ -61,7 +61,7 @@ constexpr WidgetRow Widgets[] = {
         .tabIndex = 0},
 };
 
-constexpr ScreenSpec Spec {.name = "Form1",
+constexpr ScreenLayout Layout {.name = "Form1",
     .background = Rgb(128, 255, 128),
     .clientWidth = 10665,
     .clientHeight = 5595,
@@ -72,7 +72,7 @@ constexpr ScreenSpec Spec {.name = "Form1",
 } // namespace
 
 Form1::Form1(ScreenRegistry& registry)
-    : Screen(Spec)
+    : Screen(Layout)
 {
     const auto route = [this, &registry](const char* name, ScreenKind target) {
         onPress(name, [this, &registry, target] { registry.switchScreen(*this, target); });

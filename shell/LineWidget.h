@@ -15,8 +15,6 @@ public:
     // `ends` is in the parent's pixel coordinates.
     LineWidget(QWidget* parent, QLine ends, int width, QColor colour);
 
-    QLine ends() const { return m_ends; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -10,10 +10,10 @@
 
 namespace sostav {
 
-Screen::Screen(const ScreenSpec& spec)
+Screen::Screen(const ScreenLayout& layout)
     : QWidget(nullptr)
 {
-    ScreenBuilder::build(*this, spec);
+    ScreenBuilder::build(*this, layout);
 }
 
 QAbstractButton* Screen::button(const char* name) const

@@ -10,14 +10,14 @@ class QLineEdit;
 
 namespace sostav {
 
-struct ScreenSpec;
+struct ScreenLayout;
 
 // One screen: a top-level window that owns the widgets built from its table.
 class Screen : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Screen(const ScreenSpec& spec);
+    explicit Screen(const ScreenLayout& layout);
 
     // Looks a widget up by the name it carries in the screen's table.
     template <typename T = QWidget> T* widget(const char* name) const

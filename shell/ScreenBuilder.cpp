@@ -5,7 +5,7 @@
 #include "shell/LineWidget.h"
 #include "shell/PictureLoader.h"
 #include "shell/Screen.h"
-#include "shell/ScreenSpec.h"
+#include "shell/ScreenLayout.h"
 #include "shell/TextBox.h"
 
 #include <QLabel>
@@ -76,8 +76,7 @@ QWidget* makeImage(QWidget& parent, const WidgetRow& row)
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     image->setFocusPolicy(Qt::NoFocus);
     // The widget is exactly as large as its picture, one picture pixel per logical pixel.
-    image->setGeometry(px(row.left), px(row.top), picture.deviceIndependentSize().toSize().width(),
-        picture.deviceIndependentSize().toSize().height());
+    image->setGeometry(QRect(QPoint(px(row.left), px(row.top)), picture.deviceIndependentSize().toSize()));
     return image;
 }
 
@@ -117,14 +116,14 @@ QWidget* ScreenBuilder::makeWidget(Screen& screen, const WidgetRow& row)
     return w;
 }
 
-void ScreenBuilder::build(Screen& screen, const ScreenSpec& spec)
+void ScreenBuilder::build(Screen& screen, const ScreenLayout& layout)
 {
-    screen.setObjectName(qstr(spec.name));
-    screen.setWindowTitle(qstr(spec.name));
+    screen.setObjectName(qstr(layout.name));
+    screen.setWindowTitle(qstr(layout.name));
     screen.setAutoFillBackground(true);
-    setColour(screen, QPalette::Window, spec.background);
-    const QRect client(px(spec.left), px(spec.top), px(spec.clientWidth), px(spec.clientHeight));
-    if (spec.placement == Placement::StoredPosition)
+    setColour(screen, QPalette::Window, layout.background);
+    const QRect client(px(layout.left), px(layout.top), px(layout.clientWidth), px(layout.clientHeight));
+    if (layout.placement == Placement::StoredPosition)
         screen.setGeometry(client);
     else
         screen.resize(client.size());
@@ -134,7 +133,7 @@ void ScreenBuilder::build(Screen& screen, const ScreenSpec& spec)
     // text boxes), each from the last row of the table to the first.
     std::map<int, QWidget*> tabOrder;
     for (bool front : {false, true}) {
-        for (const WidgetRow& row : std::views::reverse(spec.widgets)) {
+        for (const WidgetRow& row : std::views::reverse(layout.widgets)) {
             if (inFrontLayer(row.kind) != front)
                 continue;
             QWidget* w = makeWidget(screen, row);

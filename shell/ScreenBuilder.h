@@ -5,13 +5,13 @@ class QWidget;
 namespace sostav {
 
 class Screen;
-struct ScreenSpec;
+struct ScreenLayout;
 struct WidgetRow;
 
 // The one place where a screen's table turns into a window with widgets.
 class ScreenBuilder {
 public:
-    static void build(Screen& screen, const ScreenSpec& spec);
+    static void build(Screen& screen, const ScreenLayout& layout);
 
 private:
     static QWidget* makeWidget(Screen& screen, const WidgetRow& row);

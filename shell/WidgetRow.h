@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/Colour.h"
-#include "shell/FontSpec.h"
+#include "shell/FontStyle.h"
 
 #include <string_view>
 
@@ -27,7 +27,7 @@ struct WidgetRow {
     int top = 0;
     int width = 0;
     int height = 0;
-    FontSpec font {};
+    FontStyle font {};
     Colour back {};
     Colour fore {};
     bool visible = true;

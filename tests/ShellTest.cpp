@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "shell/ScreenSpec.h"
+#include "shell/ScreenLayout.h"
 
 #include <QSignalSpy>
 
@@ -51,7 +51,7 @@ constexpr WidgetRow LayerRows[] = {
         .back = Rgb(255, 255, 0),
         .tabIndex = 2},
 };
-constexpr ScreenSpec LayerSpec {.name = "Layers",
+constexpr ScreenLayout LayerLayout {.name = "Layers",
     .background = Rgb(255, 255, 255),
     .clientWidth = 4500,
     .clientHeight = 4500,
@@ -215,7 +215,7 @@ private slots:
 
     void layersAndRowOrderDecideWhatIsSeen()
     {
-        Screen screen(LayerSpec);
+        Screen screen(LayerLayout);
         screen.show();
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
         const QColor red(255, 0, 0), green(0, 255, 0), yellow(255, 255, 0), blue(0, 0, 255);
@@ -234,7 +234,7 @@ private slots:
 
     void labelsNeverTakeTheFocus()
     {
-        Screen screen(LayerSpec);
+        Screen screen(LayerLayout);
         screen.show();
         QVERIFY(QTest::qWaitForWindowActive(&screen));
         QCOMPARE(focusName(), QStringLiteral("Text1"));

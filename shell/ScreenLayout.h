@@ -11,7 +11,7 @@ namespace sostav {
 enum class Placement { StoredPosition, DesktopDefault };
 
 // A whole screen as data: window attributes plus its widgets listed front to back.
-struct ScreenSpec {
+struct ScreenLayout {
     std::string_view name; // also the window caption
     Colour background {};
     int clientWidth = 0; // twips

@@ -6,7 +6,7 @@ enum class FontFace { None, TimesNewRoman, Arial, MsSansSerif };
 enum class Weight { Normal, Bold };
 
 // Sizes are kept in hundredths of a point so that 27.75 pt stays exact in a constexpr table.
-struct FontSpec {
+struct FontStyle {
     FontFace face = FontFace::None;
     int centiPoints = 0;
     Weight weight = Weight::Normal;
@@ -15,19 +15,19 @@ struct FontSpec {
     constexpr int pixelSize() const { return centiPoints * 4 / 300; }
 };
 
-constexpr FontSpec TimesBold(int centiPoints)
+constexpr FontStyle TimesBold(int centiPoints)
 {
-    return FontSpec {FontFace::TimesNewRoman, centiPoints, Weight::Bold};
+    return FontStyle {FontFace::TimesNewRoman, centiPoints, Weight::Bold};
 }
 
-constexpr FontSpec ArialNormal(int centiPoints)
+constexpr FontStyle ArialNormal(int centiPoints)
 {
-    return FontSpec {FontFace::Arial, centiPoints, Weight::Normal};
+    return FontStyle {FontFace::Arial, centiPoints, Weight::Normal};
 }
 
-constexpr FontSpec SansSerifNormal(int centiPoints)
+constexpr FontStyle SansSerifNormal(int centiPoints)
 {
-    return FontSpec {FontFace::MsSansSerif, centiPoints, Weight::Normal};
+    return FontStyle {FontFace::MsSansSerif, centiPoints, Weight::Normal};
 }
 
 } // namespace sostav
