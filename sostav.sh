@@ -9,26 +9,28 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 action=${1:-start}
+if [[ $action != start && $action != test ]]; then
+    echo "usage: $0 [start|test]" >&2
+    exit 2
+fi
 build=${SOSTAV_BUILD:-build}
 
-packages=(build-essential cmake qt6-base-dev fonts-liberation2)
-if [[ $action == test ]]; then
-    # The fuzzer and the checks of the installed desktop files need a little more.
-    packages+=(clang libclang-rt-14-dev desktop-file-utils appstream)
-fi
+# What building and running the program needs: the compiler and Qt, the fonts the screens
+# are drawn in and Qt's Russian translation.
+packages=(build-essential cmake qt6-base-dev fonts-liberation2 qt6-translations-l10n)
+# What only the tests need: the fuzzer's compiler and the validators of the installed
+# desktop files.
+test_packages=(clang libclang-rt-14-dev desktop-file-utils appstream)
+[[ $action == test ]] && packages+=("${test_packages[@]}")
 
-tools/ensure-packages.sh "${packages[@]}"
+setup/ensure-packages.sh "${packages[@]}"
 
 sanitize=OFF
 [[ ${SOSTAV_SANITIZE:-0} == 1 ]] && sanitize=ON
 cmake -S . -B "$build" -DSOSTAV_SANITIZE=$sanitize >/dev/null
 cmake --build "$build" -j"$(nproc)"
 
-case $action in
-start) exec "$build/sostav" ;;
-test) ctest --test-dir "$build" --output-on-failure -j"$(nproc)" ;;
-*)
-    echo "usage: $0 [start|test]" >&2
-    exit 2
-    ;;
-esac
+if [[ $action == start ]]; then
+    exec "$build/sostav"
+fi
+ctest --test-dir "$build" --output-on-failure -j"$(nproc)"

@@ -1,20 +1,16 @@
 #pragma once
 
 #include "shell/Screen.h"
-#include "shell/ScreenKind.h"
 
 namespace sostav {
 
-class ScreenRegistry;
-
 // A split diagram: a number joined by two lines to two answer boxes, judged with a face.
-// The compositions of 8 and 9 share it and differ only in data.
+// The compositions of 8 and 9 share it and differ only in their tables and targets.
 class CompositionForm : public Screen {
     Q_OBJECT
 
-public:
-    // `kind` is ScreenKind::Form8 or ScreenKind::Form7.
-    CompositionForm(ScreenRegistry& registry, ScreenKind kind);
+protected:
+    CompositionForm(CheckedLayout layout, double target);
 
 private:
     void check();

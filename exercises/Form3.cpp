@@ -1,16 +1,14 @@
 #include "exercises/Form3.h"
 
 #include "exercises/rules/AnswerTests.h"
-#include "shell/ScreenLayout.h"
-#include "shell/ScreenRegistry.h"
+#include "shell/CommandButton.h"
+#include "shell/Palette.h"
 
 namespace sostav {
 
 namespace {
 
 using enum WidgetKind;
-
-constexpr Colour Meadow = Rgb(192, 255, 192);
 
 constexpr WidgetRow Widgets[] = {
     {.name = "Command3",
@@ -22,7 +20,7 @@ constexpr WidgetRow Widgets[] = {
         .height = 855,
         .font = TimesBold(2025),
         .tabIndex = 7,
-        .accessibleName = "Стереть ответы"},
+        .role = Role::Reset},
     {.name = "Command2",
         .kind = CommandButton,
         .text = "ПРОВЕРКА",
@@ -32,7 +30,7 @@ constexpr WidgetRow Widgets[] = {
         .height = 855,
         .font = TimesBold(2025),
         .tabIndex = 6,
-        .accessibleName = "Проверка"},
+        .role = Role::Check},
     {.name = "Text2",
         .kind = TextBox,
         .left = 4920,
@@ -40,9 +38,11 @@ constexpr WidgetRow Widgets[] = {
         .width = 2415,
         .height = 1575,
         .font = ArialNormal(7200),
-        .back = Rgb(255, 128, 0),
+        .back = palette::Orange,
         .tabIndex = 3,
-        .accessibleName = "Второе слагаемое"},
+        .accessibleName = "Второе слагаемое",
+        .role = Role::Answer,
+        .slot = 1},
     {.name = "Text1",
         .kind = TextBox,
         .left = 600,
@@ -50,9 +50,11 @@ constexpr WidgetRow Widgets[] = {
         .width = 2415,
         .height = 1575,
         .font = ArialNormal(7200),
-        .back = Rgb(255, 128, 0),
+        .back = palette::Orange,
         .tabIndex = 2,
-        .accessibleName = "Первое слагаемое"},
+        .accessibleName = "Первое слагаемое",
+        .role = Role::Answer,
+        .slot = 0},
     {.name = "Command1",
         .kind = CommandButton,
         .text = "<=",
@@ -62,7 +64,7 @@ constexpr WidgetRow Widgets[] = {
         .height = 735,
         .font = SansSerifNormal(2400),
         .tabIndex = 1,
-        .accessibleName = "Назад в меню"},
+        .role = Role::Back},
     {.name = "Label5",
         .kind = Label,
         .text = "ПОДУМАЙ",
@@ -71,11 +73,12 @@ constexpr WidgetRow Widgets[] = {
         .width = 2415,
         .height = 615,
         .font = TimesBold(2025),
-        .back = Rgb(128, 255, 128),
-        .fore = Rgb(0, 0, 192),
+        .back = palette::MenuGreen,
+        .fore = palette::Blue,
         .visible = false,
         .tabIndex = 9,
-        .align = LabelAlign::Centred},
+        .align = LabelAlign::Centred,
+        .role = Role::WrongVerdict},
     {.name = "Label4",
         .kind = Label,
         .text = "МОЛОДЕЦ",
@@ -84,11 +87,12 @@ constexpr WidgetRow Widgets[] = {
         .width = 2415,
         .height = 615,
         .font = TimesBold(2025),
-        .back = Rgb(128, 255, 128),
-        .fore = Rgb(255, 0, 0),
+        .back = palette::MenuGreen,
+        .fore = palette::Red,
         .visible = false,
         .tabIndex = 8,
-        .align = LabelAlign::Centred},
+        .align = LabelAlign::Centred,
+        .role = Role::RightVerdict},
     {.name = "Label3",
         .kind = Label,
         .text = "=",
@@ -97,7 +101,7 @@ constexpr WidgetRow Widgets[] = {
         .width = 1095,
         .height = 1455,
         .font = ArialNormal(7200),
-        .back = Meadow,
+        .back = palette::Meadow,
         .tabIndex = 5},
     {.name = "Label2",
         .kind = Label,
@@ -107,7 +111,7 @@ constexpr WidgetRow Widgets[] = {
         .width = 1095,
         .height = 1455,
         .font = ArialNormal(7200),
-        .back = Meadow,
+        .back = palette::Meadow,
         .tabIndex = 4},
     {.name = "Image1",
         .kind = Image,
@@ -125,13 +129,14 @@ constexpr WidgetRow Widgets[] = {
         .width = 7575,
         .height = 855,
         .font = TimesBold(2775),
-        .back = Meadow,
-        .fore = Rgb(255, 128, 0),
+        .back = palette::Meadow,
+        .fore = palette::Orange,
         .tabIndex = 0},
 };
 
 constexpr ScreenLayout Layout {.name = "Form3",
-    .background = Meadow,
+    .accessibleName = "Состав числа 10",
+    .background = palette::Meadow,
     .clientWidth = 10860,
     .clientHeight = 5595,
     .left = 4650,
@@ -142,35 +147,24 @@ constexpr double Target = 10.0;
 
 } // namespace
 
-Form3::Form3(ScreenRegistry& registry)
-    : Screen(Layout)
+Form3::Form3()
+    : Screen(CheckedLayout(Layout, Purpose::Exercise))
 {
-    onPress("Command2", [this] { check(); });
-    onPress("Command3", [this] { reset(); });
-    onPress("Command1", [this, &registry] { registry.switchScreen(*this, ScreenKind::Form1); });
-}
-
-bool Form3::sumIsTen() const
-{
-    return SumTest(answer("Text2"), answer("Text1"), Target);
+    connect(roles().check, &QAbstractButton::clicked, this, &Form3::check);
+    connect(roles().reset, &QAbstractButton::clicked, this, &Form3::reset);
 }
 
 void Form3::check()
 {
-    // Two separate judgements of a fresh reading: each shows its own word, and a sum that
-    // overflows is simply not ten.
-    if (sumIsTen())
-        setShown("Label4", true);
-    if (!sumIsTen())
-        setShown("Label5", true);
+    // A sum that overflows is simply not ten.
+    showVerdict(SumTest(answer(1), answer(0), Target));
 }
 
 void Form3::reset()
 {
-    setShown("Label5", false);
-    setAnswer("Text1", QString());
-    setAnswer("Text2", QString());
-    setShown("Label4", false);
+    // Empty, unlike the other screens' single space: the first character typed is the whole text.
+    setAnswers(QString());
+    hideVerdicts();
 }
 
 } // namespace sostav

@@ -1,10 +1,9 @@
 #include "exercises/Form6.h"
 
+#include "exercises/WorksheetGrid.h"
 #include "exercises/rules/AnswerTests.h"
-#include "shell/ScreenLayout.h"
-#include "shell/ScreenRegistry.h"
-
-#include <algorithm>
+#include "shell/CommandButton.h"
+#include "shell/Palette.h"
 
 namespace sostav {
 
@@ -12,18 +11,21 @@ namespace {
 
 using enum WidgetKind;
 
-constexpr WidgetRow Box(const char* name, int left, int top, int tabIndex, const char* accessibleName)
+// Each box lies over its blank cell of the worksheet picture; `slot` is its number less one.
+constexpr WidgetRow box(const char* name, int slot, int tabIndex, const char* accessibleName)
 {
     return {.name = name,
         .kind = TextBox,
-        .left = left,
-        .top = top,
-        .width = 735,
-        .height = 855,
+        .left = worksheet::answerBox(slot).left,
+        .top = worksheet::answerBox(slot).top,
+        .width = worksheet::answerBoxWidth,
+        .height = worksheet::answerBoxHeight,
         .font = TimesBold(3600),
-        .back = Rgb(192, 0, 0),
+        .back = palette::Cherry,
         .tabIndex = tabIndex,
-        .accessibleName = accessibleName};
+        .accessibleName = accessibleName,
+        .role = Role::Answer,
+        .slot = slot};
 }
 
 constexpr WidgetRow Widgets[] = {
@@ -36,16 +38,16 @@ constexpr WidgetRow Widgets[] = {
         .height = 975,
         .font = TimesBold(2175),
         .tabIndex = 15,
-        .accessibleName = "Проверка"},
-    Box("Text13", 8640, 7560, 14, "Таблица числа 9, строка 4: сколько и 2"),
-    Box("Text12", 9840, 6360, 13, "Таблица числа 9, строка 3: 4 и сколько"),
-    Box("Text11", 8640, 5040, 12, "Таблица числа 9, строка 2: сколько и 3"),
-    Box("Text10", 9840, 3840, 11, "Таблица числа 9, строка 1: 1 и сколько"),
-    Box("Text9", 6000, 7680, 10, "Таблица числа 10, строка 5: 5 и сколько"),
-    Box("Text8", 4800, 6360, 9, "Таблица числа 10, строка 4: сколько и 2"),
-    Box("Text7", 6000, 5040, 8, "Таблица числа 10, строка 3: 4 и сколько"),
-    Box("Text6", 4800, 3840, 7, "Таблица числа 10, строка 2: сколько и 1"),
-    Box("Text5", 6000, 2520, 6, "Таблица числа 10, строка 1: 3 и сколько"),
+        .role = Role::Check},
+    box("Text13", 12, 14, "Таблица числа 9, строка 4: сколько и 2"),
+    box("Text12", 11, 13, "Таблица числа 9, строка 3: 4 и сколько"),
+    box("Text11", 10, 12, "Таблица числа 9, строка 2: сколько и 3"),
+    box("Text10", 9, 11, "Таблица числа 9, строка 1: 1 и сколько"),
+    box("Text9", 8, 10, "Таблица числа 10, строка 5: 5 и сколько"),
+    box("Text8", 7, 9, "Таблица числа 10, строка 4: сколько и 2"),
+    box("Text7", 6, 8, "Таблица числа 10, строка 3: 4 и сколько"),
+    box("Text6", 5, 7, "Таблица числа 10, строка 2: сколько и 1"),
+    box("Text5", 4, 6, "Таблица числа 10, строка 1: 3 и сколько"),
     {.name = "Command2",
         .kind = CommandButton,
         .text = "!",
@@ -55,11 +57,11 @@ constexpr WidgetRow Widgets[] = {
         .height = 1215,
         .font = TimesBold(3600),
         .tabIndex = 5,
-        .accessibleName = "Стереть ответы"},
-    Box("Text4", 1200, 7680, 4, "Таблица числа 8, строка 4: сколько и 8"),
-    Box("Text3", 2400, 6360, 3, "Таблица числа 8, строка 3: 6 и сколько"),
-    Box("Text2", 1200, 5160, 2, "Таблица числа 8, строка 2: сколько и 7"),
-    Box("Text1", 2400, 3840, 1, "Таблица числа 8, строка 1: 5 и сколько"),
+        .role = Role::Reset},
+    box("Text4", 3, 4, "Таблица числа 8, строка 4: сколько и 8"),
+    box("Text3", 2, 3, "Таблица числа 8, строка 3: 6 и сколько"),
+    box("Text2", 1, 2, "Таблица числа 8, строка 2: сколько и 7"),
+    box("Text1", 0, 1, "Таблица числа 8, строка 1: 5 и сколько"),
     {.name = "Command1",
         .kind = CommandButton,
         .text = "<=",
@@ -69,7 +71,7 @@ constexpr WidgetRow Widgets[] = {
         .height = 855,
         .font = TimesBold(3600),
         .tabIndex = 0,
-        .accessibleName = "Назад в меню"},
+        .role = Role::Back},
     {.name = "Label2",
         .kind = Label,
         .text = "ПОДУМАЙ",
@@ -78,9 +80,10 @@ constexpr WidgetRow Widgets[] = {
         .width = 2775,
         .height = 735,
         .font = TimesBold(2625),
-        .fore = Rgb(0, 0, 128),
+        .fore = palette::Navy,
         .visible = false,
-        .tabIndex = 17},
+        .tabIndex = 17,
+        .role = Role::WrongVerdict},
     {.name = "Label1",
         .kind = Label,
         .text = "ОТЛИЧНО",
@@ -89,75 +92,52 @@ constexpr WidgetRow Widgets[] = {
         .width = 2775,
         .height = 735,
         .font = TimesBold(2625),
-        .fore = Rgb(255, 0, 0),
+        .fore = palette::Red,
         .visible = false,
-        .tabIndex = 16},
+        .tabIndex = 16,
+        .role = Role::RightVerdict},
     {.name = "Image1",
         .kind = Image,
         .text = "worksheet",
-        .left = 480,
-        .top = 840,
-        .width = 10725,
-        .height = 8070,
+        .left = worksheet::pictureLeft,
+        .top = worksheet::pictureTop,
+        .width = worksheet::pictureWidthTwips,
+        .height = worksheet::pictureHeightTwips,
         .accessibleName = "Таблицы состава чисел 8, 10 и 9"},
 };
 
 constexpr ScreenLayout Layout {.name = "Form6",
-    .background = Rgb(192, 255, 192),
+    .accessibleName = "Повторение: состав чисел 8, 9 и 10",
+    .background = palette::Meadow,
     .clientWidth = 14595,
     .clientHeight = 9165,
-    .left = 60,
-    .top = 450,
     .placement = Placement::DesktopDefault,
     .widgets = Widgets};
 
-struct Answer {
-    const char* box;
-    double expected;
-};
-
-// What completes each row of the tables, from the top of the table of 8 to the bottom of 9.
-constexpr Answer AnswerKey[] = {
-    {"Text1", 3.0},
-    {"Text2", 1.0},
-    {"Text3", 2.0},
-    {"Text4", 0.0},
-    {"Text5", 7.0},
-    {"Text6", 9.0},
-    {"Text7", 6.0},
-    {"Text8", 8.0},
-    {"Text9", 5.0},
-    {"Text10", 8.0},
-    {"Text11", 6.0},
-    {"Text12", 5.0},
-    {"Text13", 7.0},
-};
-
 } // namespace
 
-Form6::Form6(ScreenRegistry& registry)
-    : Screen(Layout)
+Form6::Form6()
+    : Screen(CheckedLayout(Layout, Purpose::Exercise))
 {
-    onPress("Command3", [this] { check(); });
-    onPress("Command2", [this] { reset(); });
-    onPress("Command1", [this, &registry] { registry.switchScreen(*this, ScreenKind::Form1); });
+    static_assert(worksheet::answerBoxCount == rowsWith(Widgets, Role::Answer), "one box per blank cell");
+    connect(roles().check, &QAbstractButton::clicked, this, &Form6::check);
+    connect(roles().reset, &QAbstractButton::clicked, this, &Form6::reset);
 }
 
 void Form6::check()
 {
     // Every box is read, even after a wrong one; the sheet gets one word and no box is marked.
     bool right = true;
-    for (const Answer& answer : AnswerKey)
-        right = ValueTest(this->answer(answer.box), answer.expected) && right;
-    setShown(right ? "Label1" : "Label2", true);
+    // What completes a row is the table's number less the part printed beside the blank.
+    for (int slot = 0; slot < worksheet::answerBoxCount; ++slot)
+        right = ValueTest(answer(std::size_t(slot)), worksheet::missingPart(slot)) && right;
+    showVerdict(right);
 }
 
 void Form6::reset()
 {
-    for (const Answer& answer : AnswerKey)
-        setAnswer(answer.box, QStringLiteral(" "));
-    setShown("Label1", false);
-    setShown("Label2", false);
+    setAnswers(QStringLiteral(" "));
+    hideVerdicts();
 }
 
 } // namespace sostav

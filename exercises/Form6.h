@@ -4,14 +4,12 @@
 
 namespace sostav {
 
-class ScreenRegistry;
-
 // The review worksheet: thirteen blanks over three number tables, judged as a whole.
 class Form6 : public Screen {
     Q_OBJECT
 
 public:
-    explicit Form6(ScreenRegistry& registry);
+    Form6();
 
 private:
     void check();

@@ -1,78 +1,21 @@
 #include "shell/Application.h"
 
-#include "shell/PictureLoader.h"
-#include "shell/ScreenRegistry.h"
-
-#include <QIcon>
-#include <QImage>
-#include <QPixmap>
-#include <QResource>
+#include "shell/Startup.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <exception>
-#include <string_view>
 
 namespace sostav {
-
-namespace {
-
-QtMessageHandler qtHandler = nullptr;
-bool starting = true;
-QString platformProblem;
-
-void reportFatal(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    const bool platformMessage = context.category && std::string_view(context.category).starts_with("qt.qpa");
-    if (type != QtFatalMsg) {
-        // While the platform is being opened, its complaints are kept for the one line
-        // below rather than printed as a cascade of internals.
-        if (starting && platformMessage) {
-            if (platformProblem.isEmpty())
-                platformProblem = message;
-            return;
-        }
-        if (qtHandler)
-            qtHandler(type, context, message);
-        return;
-    }
-    // Qt would abort and leave a core dump; a desktop without a usable display is an
-    // ordinary situation that deserves one clear line instead.
-    const QString problem = platformProblem.isEmpty() ? message.section(QLatin1Char('\n'), 0, 0) : platformProblem;
-    std::fprintf(stderr, "sostav: cannot open a window: %s\n", qPrintable(problem));
-    std::_Exit(1);
-}
-
-} // namespace
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
-    starting = false;
+    platformOpened();
     setApplicationName(QStringLiteral("sostav"));
     setApplicationDisplayName(QStringLiteral("Состав числа"));
     setDesktopFileName(QStringLiteral("org.sostav.Sostav"));
     setQuitOnLastWindowClosed(false);
-    PictureLoader::registerResources();
     setWindowIcon(builtInIcon());
-}
-
-QIcon Application::builtInIcon()
-{
-    // Bare pixels rather than PNGs: decoding them would load every image plugin and cost a
-    // noticeable part of the start-up before the menu can appear.
-    QIcon icon;
-    for (int size : {16, 32, 48, 64}) {
-        const QResource pixels(QStringLiteral(":/window-icon/icon-%1.argb").arg(size));
-        QImage image(size, size, QImage::Format_ARGB32);
-        const QByteArray bytes = pixels.uncompressedData();
-        if (bytes.size() != image.sizeInBytes())
-            continue;
-        std::memcpy(image.bits(), bytes.constData(), std::size_t(bytes.size()));
-        icon.addPixmap(QPixmap::fromImage(std::move(image)));
-    }
-    return icon;
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)
@@ -85,25 +28,6 @@ bool Application::notify(QObject* receiver, QEvent* event)
         std::fprintf(stderr, "sostav: unexpected failure\n");
     }
     return false;
-}
-
-int Application::run()
-{
-    ScreenRegistry registry;
-    connect(&registry, &ScreenRegistry::programEnded, this, [] { QCoreApplication::exit(0); });
-    registry.start();
-    return exec();
-}
-
-bool Application::displayAvailable()
-{
-    const auto set = [](const char* name) { return !qEnvironmentVariableIsEmpty(name); };
-    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
-}
-
-void Application::installFatalHandler()
-{
-    qtHandler = qInstallMessageHandler(reportFatal);
 }
 
 } // namespace sostav

@@ -13,16 +13,6 @@ public:
     Application(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;
-
-    // Runs the program from the menu until "выход"; returns the exit status.
-    int run();
-
-    // True when Qt has a display to open windows on (or a platform was chosen explicitly).
-    static bool displayAvailable();
-    // The program's icon for its windows, built from the pictures embedded in the program.
-    static QIcon builtInIcon();
-    // Makes Qt's fatal start-up failures end the process with one line and status 1.
-    static void installFatalHandler();
 };
 
 } // namespace sostav

@@ -1,9 +1,6 @@
 #include "shell/Form1.h"
 
-#include "shell/ScreenLayout.h"
-#include "shell/ScreenRegistry.h"
-
-#include <QAbstractButton>
+#include "shell/Palette.h"
 
 namespace sostav {
 
@@ -22,7 +19,9 @@ constexpr WidgetRow Widgets[] = {
         .width = 4095,
         .height = 855,
         .font = TimesBold(2775),
-        .tabIndex = 4},
+        .tabIndex = 4,
+        .role = Role::Open,
+        .opens = ScreenKind::Form6},
     {.name = "Command7",
         .kind = CommandButton,
         .text = "Состав числа 8",
@@ -31,7 +30,9 @@ constexpr WidgetRow Widgets[] = {
         .width = 5895,
         .height = 855,
         .font = TimesBold(3600),
-        .tabIndex = 3},
+        .tabIndex = 3,
+        .role = Role::Open,
+        .opens = ScreenKind::Form8},
     {.name = "Command4",
         .kind = CommandButton,
         .text = "Состав числа 9",
@@ -40,7 +41,9 @@ constexpr WidgetRow Widgets[] = {
         .width = 5895,
         .height = 855,
         .font = TimesBold(3600),
-        .tabIndex = 2},
+        .tabIndex = 2,
+        .role = Role::Open,
+        .opens = ScreenKind::Form7},
     {.name = "Command6",
         .kind = CommandButton,
         .text = "Состав числа 10",
@@ -49,7 +52,9 @@ constexpr WidgetRow Widgets[] = {
         .width = 5895,
         .height = 855,
         .font = TimesBold(3600),
-        .tabIndex = 1},
+        .tabIndex = 1,
+        .role = Role::Open,
+        .opens = ScreenKind::Form3},
     {.name = "Command1",
         .kind = CommandButton,
         .text = "выход",
@@ -58,11 +63,13 @@ constexpr WidgetRow Widgets[] = {
         .width = 1215,
         .height = 495,
         .font = TimesBold(1575),
-        .tabIndex = 0},
+        .tabIndex = 0,
+        .role = Role::Exit},
 };
 
 constexpr ScreenLayout Layout {.name = "Form1",
-    .background = Rgb(128, 255, 128),
+    .accessibleName = "Состав числа — меню",
+    .background = palette::MenuGreen,
     .clientWidth = 10665,
     .clientHeight = 5595,
     .left = 4605,
@@ -71,17 +78,9 @@ constexpr ScreenLayout Layout {.name = "Form1",
 
 } // namespace
 
-Form1::Form1(ScreenRegistry& registry)
-    : Screen(Layout)
+Form1::Form1()
+    : Screen(CheckedLayout(Layout, Purpose::Menu))
 {
-    const auto route = [this, &registry](const char* name, ScreenKind target) {
-        onPress(name, [this, &registry, target] { registry.switchScreen(*this, target); });
-    };
-    route("Command6", ScreenKind::Form3);
-    route("Command4", ScreenKind::Form7);
-    route("Command7", ScreenKind::Form8);
-    route("Command8", ScreenKind::Form6);
-    onPress("Command1", [&registry] { registry.endProgram(); });
 }
 
 } // namespace sostav

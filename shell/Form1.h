@@ -4,14 +4,13 @@
 
 namespace sostav {
 
-class ScreenRegistry;
-
-// The main menu: four exercises and the way out.
+// The main menu: four exercises and the way out. Its buttons do nothing but ask to
+// move, so the whole screen is its table.
 class Form1 : public Screen {
     Q_OBJECT
 
 public:
-    explicit Form1(ScreenRegistry& registry);
+    Form1();
 };
 
 } // namespace sostav

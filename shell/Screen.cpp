@@ -1,60 +1,64 @@
 #include "shell/Screen.h"
 
+#include "shell/CommandButton.h"
 #include "shell/ScreenBuilder.h"
+#include "shell/TextBox.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QLineEdit>
 
 namespace sostav {
 
-Screen::Screen(const ScreenLayout& layout)
+Screen::Screen(CheckedLayout layout)
     : QWidget(nullptr)
+    , m_roles(buildScreen(*this, *layout))
 {
-    ScreenBuilder::build(*this, layout);
+    if (m_roles.back)
+        connect(m_roles.back, &QAbstractButton::clicked, this, [this] { emit switchRequested(ScreenKind::Form1); });
+    if (m_roles.exit)
+        connect(m_roles.exit, &QAbstractButton::clicked, this, &Screen::endRequested);
+    for (const auto& [button, target] : m_roles.links)
+        connect(button, &QAbstractButton::clicked, this, [this, target = target] { emit switchRequested(target); });
 }
 
-QAbstractButton* Screen::button(const char* name) const
+std::string Screen::answer(std::size_t slot) const
 {
-    return widget<QAbstractButton>(name);
+    return m_roles.answers.at(slot)->text().toStdString();
 }
 
-QLineEdit* Screen::textBox(const char* name) const
+void Screen::setAnswers(const QString& text)
 {
-    return widget<QLineEdit>(name);
+    for (TextBox* box : m_roles.answers)
+        box->setText(text);
 }
 
-std::string Screen::answer(const char* name) const
+void Screen::showVerdict(bool right)
 {
-    return textBox(name)->text().toStdString();
+    setShown(right ? m_roles.rightVerdict : m_roles.wrongVerdict, true);
 }
 
-void Screen::setAnswer(const char* name, const QString& text)
+void Screen::hideVerdicts()
 {
-    textBox(name)->setText(text);
+    setShown(m_roles.rightVerdict, false);
+    setShown(m_roles.wrongVerdict, false);
 }
 
-void Screen::setShown(const char* name, bool shown)
+void Screen::setShown(QWidget* indicator, bool shown)
 {
-    QWidget* target = widget(name);
-    const bool appears = shown && !target->isVisible();
-    target->setVisible(shown);
+    const bool appears = shown && !indicator->isVisible();
+    indicator->setVisible(shown);
     if (appears && isVisible()) {
         // A verdict is news to a child who cannot see it: screen readers announce alerts.
-        QAccessibleEvent alert(target, QAccessible::Alert);
+        QAccessibleEvent alert(indicator, QAccessible::Alert);
         QAccessible::updateAccessibility(&alert);
-        emit announced(target);
+        emit announced(indicator);
     }
 }
 
 void Screen::present()
 {
     show();
-    // The offscreen platform used by the tests has no stacking order to change.
-    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-        raise();
+    raise();
     activateWindow();
 }
 
@@ -62,7 +66,7 @@ void Screen::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // A screen comes back with the focus where the child left it.
-    QWidget* target = m_shownBefore ? m_lastFocus.data() : m_firstFocus.data();
+    QWidget* target = m_shownBefore ? m_lastFocus.data() : m_roles.firstFocus;
     m_shownBefore = true;
     if (target && target->isVisible())
         target->setFocus(Qt::OtherFocusReason);
@@ -78,11 +82,11 @@ void Screen::hideEvent(QHideEvent* event)
 void Screen::closeEvent(QCloseEvent* event)
 {
     // The frame's close button does what the screen's own way out does: "выход" on the
-    // menu, "<=" elsewhere. Both are Command1, so the window never just vanishes and
-    // leaves the child with no screen at all.
+    // menu, "<=" elsewhere, so the window never just vanishes and leaves the child with no
+    // screen at all.
     event->ignore();
-    if (QAbstractButton* exit = button("Command1"))
-        exit->click();
+    if (CommandButton* way = m_roles.exit ? m_roles.exit : m_roles.back)
+        way->click();
 }
 
 } // namespace sostav

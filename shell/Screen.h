@@ -1,60 +1,50 @@
 #pragma once
 
-#include <QAbstractButton>
+#include "shell/RoleHandles.h"
+#include "shell/ScreenKind.h"
+#include "shell/ScreenLayout.h"
+
 #include <QPointer>
 #include <QWidget>
 
 #include <string>
 
-class QLineEdit;
-
 namespace sostav {
 
-struct ScreenLayout;
-
-// One screen: a top-level window that owns the widgets built from its table.
+// One screen: a top-level window that owns the widgets built from its table. It asks for
+// a move to another screen with a signal; whoever holds the screens decides how.
 class Screen : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Screen(const ScreenLayout& layout);
+    explicit Screen(CheckedLayout layout);
 
-    // Looks a widget up by the name it carries in the screen's table.
-    template <typename T = QWidget> T* widget(const char* name) const
-    {
-        return findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-    }
-
-    QAbstractButton* button(const char* name) const;
-    QLineEdit* textBox(const char* name) const;
-
-    // A box's text as UTF-8, the form the answer rules read.
-    std::string answer(const char* name) const;
-    void setAnswer(const char* name, const QString& text);
-    void setShown(const char* name, bool shown);
-    // Runs `action` whenever the named button is pressed.
-    template <typename Action> void onPress(const char* name, Action action)
-    {
-        connect(button(name), &QAbstractButton::clicked, this, action);
-    }
-
-    // The widget that takes the focus the first time the screen is shown.
-    void setFirstFocus(QWidget* widget) { m_firstFocus = widget; }
+    const RoleHandles& roles() const { return m_roles; }
 
     // Shows the screen as the one on display: raised and active.
     void present();
 
 signals:
+    void switchRequested(ScreenKind target);
+    void endRequested();
     // A verdict came into view and was announced to assistive technology.
     void announced(QWidget* indicator);
 
 protected:
+    // A box's text as UTF-8, the form the answer rules read.
+    std::string answer(std::size_t slot) const;
+    void setAnswers(const QString& text);
+    void showVerdict(bool right);
+    void hideVerdicts();
+
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QPointer<QWidget> m_firstFocus;
+    void setShown(QWidget* indicator, bool shown);
+
+    RoleHandles m_roles;
     QPointer<QWidget> m_lastFocus;
     bool m_shownBefore = false;
 };

@@ -1,16 +1,14 @@
 #include "shell/ScreenBuilder.h"
 
 #include "shell/CommandButton.h"
-#include "shell/FontSetup.h"
+#include "shell/Fonts.h"
 #include "shell/LineWidget.h"
-#include "shell/PictureLoader.h"
-#include "shell/Screen.h"
+#include "shell/Pictures.h"
 #include "shell/ScreenLayout.h"
 #include "shell/TextBox.h"
 
 #include <QLabel>
 
-#include <algorithm>
 #include <map>
 #include <ranges>
 
@@ -70,38 +68,40 @@ QWidget* makeLabel(QWidget& parent, const WidgetRow& row)
 QWidget* makeImage(QWidget& parent, const WidgetRow& row)
 {
     auto* image = new QLabel(&parent);
-    const QPixmap picture = PictureLoader::load(row.text);
+    const QPixmap picture = loadPicture(row.text);
     image->setPixmap(picture);
     image->setMargin(0);
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     image->setFocusPolicy(Qt::NoFocus);
     // The widget is exactly as large as its picture, one picture pixel per logical pixel.
-    image->setGeometry(QRect(QPoint(px(row.left), px(row.top)), picture.deviceIndependentSize().toSize()));
+    const QSize natural = picture.deviceIndependentSize().toSize();
+    if (natural != QSize(px(row.width), px(row.height)))
+        qWarning("picture \"%s\" is %dx%d px, its row says %dx%d", row.text.data(), natural.width(), natural.height(),
+            px(row.width), px(row.height));
+    image->setGeometry(QRect(QPoint(px(row.left), px(row.top)), natural));
     return image;
 }
 
-} // namespace
-
-QWidget* ScreenBuilder::makeWidget(Screen& screen, const WidgetRow& row)
+QWidget* makeWidget(QWidget& window, const WidgetRow& row)
 {
     QWidget* w = nullptr;
     switch (row.kind) {
     case WidgetKind::CommandButton:
-        w = new CommandButton(&screen);
+        w = new CommandButton(&window);
         static_cast<CommandButton*>(w)->setText(qstr(row.text));
         break;
     case WidgetKind::TextBox:
-        w = new TextBox(&screen);
+        w = new TextBox(&window);
         setColour(*w, QPalette::Base, row.back);
         break;
     case WidgetKind::Label:
-        w = makeLabel(screen, row);
+        w = makeLabel(window, row);
         break;
     case WidgetKind::Image:
-        w = makeImage(screen, row);
+        w = makeImage(window, row);
         break;
     case WidgetKind::Line:
-        w = new LineWidget(&screen, QLine(px(row.left), px(row.top), px(row.width), px(row.height)), row.lineWidth,
+        w = new LineWidget(&window, QLine(px(row.left), px(row.top), px(row.width), px(row.height)), row.lineWidth,
             toQColor(row.fore));
         break;
     }
@@ -109,35 +109,76 @@ QWidget* ScreenBuilder::makeWidget(Screen& screen, const WidgetRow& row)
     if (row.kind != WidgetKind::Image && row.kind != WidgetKind::Line)
         w->setGeometry(px(row.left), px(row.top), px(row.width), px(row.height));
     if (row.font.face != FontFace::None)
-        w->setFont(FontSetup::font(row.font));
-    if (!row.accessibleName.empty())
-        w->setAccessibleName(qstr(row.accessibleName));
+        w->setFont(fontFor(row.font));
+    const std::string_view name = row.accessibleName.empty() ? accessibleNameOf(row.role) : row.accessibleName;
+    if (!name.empty())
+        w->setAccessibleName(qstr(name));
     w->setVisible(row.visible);
     return w;
 }
 
-void ScreenBuilder::build(Screen& screen, const ScreenLayout& layout)
+void hand(RoleHandles& roles, const WidgetRow& row, QWidget* w)
 {
-    screen.setObjectName(qstr(layout.name));
-    screen.setWindowTitle(qstr(layout.name));
-    screen.setAutoFillBackground(true);
-    setColour(screen, QPalette::Window, layout.background);
+    auto* button = qobject_cast<CommandButton*>(w);
+    switch (row.role) {
+    case Role::None:
+        break;
+    case Role::Answer:
+        if (roles.answers.size() <= std::size_t(row.slot))
+            roles.answers.resize(std::size_t(row.slot) + 1);
+        roles.answers[std::size_t(row.slot)] = qobject_cast<TextBox*>(w);
+        break;
+    case Role::Check:
+        roles.check = button;
+        break;
+    case Role::Reset:
+        roles.reset = button;
+        break;
+    case Role::Back:
+        roles.back = button;
+        break;
+    case Role::Exit:
+        roles.exit = button;
+        break;
+    case Role::Open:
+        roles.links.emplace_back(button, row.opens);
+        break;
+    case Role::RightVerdict:
+        roles.rightVerdict = w;
+        break;
+    case Role::WrongVerdict:
+        roles.wrongVerdict = w;
+        break;
+    }
+}
+
+} // namespace
+
+RoleHandles buildScreen(QWidget& window, const ScreenLayout& layout)
+{
+    window.setObjectName(qstr(layout.name));
+    window.setWindowTitle(qstr(layout.name));
+    window.setAccessibleName(qstr(layout.accessibleName));
+    window.setAutoFillBackground(true);
+    setColour(window, QPalette::Window, layout.background);
     const QRect client(px(layout.left), px(layout.top), px(layout.clientWidth), px(layout.clientHeight));
     if (layout.placement == Placement::StoredPosition)
-        screen.setGeometry(client);
+        window.setGeometry(client);
     else
-        screen.resize(client.size());
+        window.resize(client.size());
 
     // Qt paints later siblings over earlier ones, so widgets are created back to front:
     // first the surface layer (labels, images, lines), then the front layer (buttons,
     // text boxes), each from the last row of the table to the first.
+    RoleHandles roles;
     std::map<int, QWidget*> tabOrder;
     for (bool front : {false, true}) {
         for (const WidgetRow& row : std::views::reverse(layout.widgets)) {
             if (inFrontLayer(row.kind) != front)
                 continue;
-            QWidget* w = makeWidget(screen, row);
-            if (front && row.tabIndex != NoTabIndex)
+            QWidget* w = makeWidget(window, row);
+            hand(roles, row, w);
+            if (front)
                 tabOrder.emplace(row.tabIndex, w);
         }
     }
@@ -146,12 +187,11 @@ void ScreenBuilder::build(Screen& screen, const ScreenLayout& layout)
     for (const auto& [index, w] : tabOrder) {
         if (previous)
             QWidget::setTabOrder(previous, w);
+        if (!roles.firstFocus && w->isVisibleTo(&window))
+            roles.firstFocus = w;
         previous = w;
     }
-    const auto first = std::ranges::find_if(
-        tabOrder, [](const auto& entry) { return entry.second->isVisibleTo(entry.second->parentWidget()); });
-    if (first != tabOrder.end())
-        screen.setFirstFocus(first->second);
+    return roles;
 }
 
 } // namespace sostav

@@ -1,20 +1,15 @@
 #pragma once
 
+#include "shell/RoleHandles.h"
+
 class QWidget;
 
 namespace sostav {
 
-class Screen;
 struct ScreenLayout;
-struct WidgetRow;
 
-// The one place where a screen's table turns into a window with widgets.
-class ScreenBuilder {
-public:
-    static void build(Screen& screen, const ScreenLayout& layout);
-
-private:
-    static QWidget* makeWidget(Screen& screen, const WidgetRow& row);
-};
+// The one place where a screen's table turns into a window with widgets. Returns the
+// widgets that carry roles.
+RoleHandles buildScreen(QWidget& window, const ScreenLayout& layout);
 
 } // namespace sostav

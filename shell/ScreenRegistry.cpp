@@ -1,22 +1,27 @@
 #include "shell/ScreenRegistry.h"
 
-#include "exercises/CompositionForm.h"
-#include "exercises/Form3.h"
-#include "exercises/Form6.h"
-#include "shell/Form1.h"
 #include "shell/Screen.h"
 
 namespace sostav {
 
-ScreenRegistry::ScreenRegistry() = default;
+ScreenRegistry::ScreenRegistry(const Factories& factories)
+    : m_factories(factories)
+{
+}
 
 ScreenRegistry::~ScreenRegistry() = default;
 
 Screen& ScreenRegistry::obtain(ScreenKind kind)
 {
     auto& slot = m_slots[static_cast<std::size_t>(kind)];
-    if (!slot)
-        slot = create(kind);
+    if (!slot) {
+        slot = m_factories[static_cast<std::size_t>(kind)]();
+        Screen* screen = slot.get();
+        connect(screen, &Screen::switchRequested, this, [this, screen](ScreenKind target) {
+            switchScreen(*screen, target);
+        });
+        connect(screen, &Screen::endRequested, this, &ScreenRegistry::endProgram);
+    }
     return *slot;
 }
 
@@ -43,22 +48,6 @@ void ScreenRegistry::endProgram()
             slot->hide();
     }
     emit programEnded();
-}
-
-std::unique_ptr<Screen> ScreenRegistry::create(ScreenKind kind)
-{
-    switch (kind) {
-    case ScreenKind::Form1:
-        return std::make_unique<Form1>(*this);
-    case ScreenKind::Form3:
-        return std::make_unique<Form3>(*this);
-    case ScreenKind::Form6:
-        return std::make_unique<Form6>(*this);
-    case ScreenKind::Form7:
-    case ScreenKind::Form8:
-        break;
-    }
-    return std::make_unique<CompositionForm>(*this, kind);
 }
 
 } // namespace sostav

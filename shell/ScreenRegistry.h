@@ -17,7 +17,10 @@ class ScreenRegistry : public QObject {
     Q_OBJECT
 
 public:
-    ScreenRegistry();
+    using Factory = std::unique_ptr<Screen> (*)();
+    using Factories = std::array<Factory, AllScreenKinds.size()>; // by ScreenKind
+
+    explicit ScreenRegistry(const Factories& factories);
     ~ScreenRegistry() override;
 
     // The screen of this kind, made now if it does not exist yet.
@@ -39,8 +42,7 @@ signals:
     void programEnded();
 
 private:
-    std::unique_ptr<Screen> create(ScreenKind kind);
-
+    Factories m_factories;
     std::array<std::unique_ptr<Screen>, AllScreenKinds.size()> m_slots;
 };
 

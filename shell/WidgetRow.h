@@ -2,6 +2,8 @@
 
 #include "shell/Colour.h"
 #include "shell/FontStyle.h"
+#include "shell/Role.h"
+#include "shell/ScreenKind.h"
 
 #include <string_view>
 
@@ -22,19 +24,22 @@ inline constexpr int TwipsPerPixel = 15;
 struct WidgetRow {
     std::string_view name;
     WidgetKind kind = WidgetKind::Label;
-    std::string_view text; // caption, or the resource name of an image's picture
+    std::string_view text; // caption, or the name of an image's picture
     int left = 0;
     int top = 0;
-    int width = 0;
+    int width = 0; // an image's must be its picture's natural size
     int height = 0;
     FontStyle font {};
     Colour back {};
     Colour fore {};
     bool visible = true;
-    int tabIndex = NoTabIndex;
+    int tabIndex = NoTabIndex; // labels hold a place in the sequence without taking the focus
     int lineWidth = 1; // pixels, lines only
     LabelAlign align = LabelAlign::TopLeft;
     std::string_view accessibleName {}; // how assistive technology names the widget
+    Role role = Role::None;
+    int slot = 0; // an answer box's place in the order the check reads the boxes
+    ScreenKind opens = ScreenKind::Form1; // Role::Open only
 };
 
 } // namespace sostav

@@ -29,9 +29,10 @@ class AccessibilityTest : public QObject {
     std::unique_ptr<ScreenRegistry> m_registry;
 
 private slots:
+    void initTestCase() { muteOffscreenRaise(); }
     void init()
     {
-        m_registry = std::make_unique<ScreenRegistry>();
+        m_registry = std::make_unique<ScreenRegistry>(allScreens());
         m_registry->start();
         alerts.clear();
     }

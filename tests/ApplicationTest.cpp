@@ -21,9 +21,9 @@ private slots:
         const QIcon icon = QApplication::windowIcon();
         for (int size : {16, 32, 48, 64}) {
             QVERIFY2(icon.availableSizes().contains(QSize(size, size)), qPrintable(QString::number(size)));
-            const QImage shown = icon.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+            const QImage shown = icon.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
             const QImage drawn
-                = QImage(QStringLiteral(":/icons/icon-%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32);
+                = QImage(QStringLiteral(SOSTAV_ASSETS "/icon-%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
             QCOMPARE(shown, drawn);
         }
     }

@@ -46,9 +46,10 @@ class CompositionTest : public QObject {
     static void addScreenColumn() { QTest::addColumn<ScreenKind>("kind"); }
 
 private slots:
+    void initTestCase() { muteOffscreenRaise(); }
     void init()
     {
-        m_registry = std::make_unique<ScreenRegistry>();
+        m_registry = std::make_unique<ScreenRegistry>(allScreens());
         m_registry->start();
     }
     void cleanup() { m_registry.reset(); }
@@ -186,16 +187,16 @@ private slots:
         const QImage image = s.grab().toImage();
 
         // The smiling face covers the surprised one, but for a strip one pixel wide.
-        const QRect smile = s.widget("Image2")->geometry();
-        const QRect surprise = s.widget("Image1")->geometry();
+        const QRect smile = widgetOf(s, "Image2")->geometry();
+        const QRect surprise = widgetOf(s, "Image1")->geometry();
         QVERIFY(surprise.bottom() == smile.bottom() + 1);
         const QColor centre = image.pixelColor(smile.center());
         QVERIFY2(centre.red() > 200 && centre.green() > 180 && centre.blue() < 140, "the smile's yellow disc");
-        const QImage smilePicture = static_cast<QLabel*>(s.widget("Image2"))->pixmap().toImage();
+        const QImage smilePicture = static_cast<QLabel*>(widgetOf(s, "Image2"))->pixmap().toImage();
         QCOMPARE(image.pixelColor(smile.topLeft() + QPoint(100, 30)), smilePicture.pixelColor(100, 30));
 
         // Both lines are drawn over the number's label where their ends fall inside it.
-        const QRect number = s.widget("Label1")->geometry();
+        const QRect number = widgetOf(s, "Label1")->geometry();
         const QColor grass(0, 192, 0);
         int greenInsideLabel = 0;
         for (int y = number.top(); y <= number.bottom(); ++y)
@@ -208,8 +209,8 @@ private slots:
     {
         Screen& s = open(ScreenKind::Form8);
         // The surprised face's file declares 72 dpi; it is still shown at its pixel size.
-        QCOMPARE(s.widget("Image1")->size(), QSize(205, 213));
-        QCOMPARE(s.widget("Image2")->size(), QSize(212, 212));
+        QCOMPARE(widgetOf(s, "Image1")->size(), QSize(205, 213));
+        QCOMPARE(widgetOf(s, "Image2")->size(), QSize(212, 212));
     }
 };
 

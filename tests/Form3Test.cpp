@@ -29,9 +29,10 @@ class Form3Test : public QObject {
     }
 
 private slots:
+    void initTestCase() { muteOffscreenRaise(); }
     void init()
     {
-        m_registry = std::make_unique<ScreenRegistry>();
+        m_registry = std::make_unique<ScreenRegistry>(allScreens());
         m_registry->start();
         click(m_registry->obtain(ScreenKind::Form1), "Command6");
         m_screen = m_registry->existing(ScreenKind::Form3);
@@ -171,8 +172,8 @@ private slots:
         type(screen(), "Text1", "4");
         type(screen(), "Text2", "5");
         click(screen(), "Command2");
-        QTest::keyClick(screen().textBox("Text2"), Qt::Key_Backspace); // the focus was in Text2
-        QTest::keyClick(screen().textBox("Text2"), Qt::Key_6);
+        QTest::keyClick(boxOf(screen(), "Text2"), Qt::Key_Backspace); // the focus was in Text2
+        QTest::keyClick(boxOf(screen(), "Text2"), Qt::Key_6);
         click(screen(), "Command2");
         Screen* form = m_screen;
         click(screen(), "Command1");
@@ -206,9 +207,9 @@ private slots:
                         return true;
             return false;
         };
-        QVERIFY(inks(screen().widget("Label4")->geometry(), QColor(255, 0, 0)));
-        QVERIFY(inks(screen().widget("Label5")->geometry(), QColor(0, 0, 192)));
-        QVERIFY(!inks(screen().widget("Label4")->geometry(), QColor(0, 0, 192)));
+        QVERIFY(inks(widgetOf(screen(), "Label4")->geometry(), QColor(255, 0, 0)));
+        QVERIFY(inks(widgetOf(screen(), "Label5")->geometry(), QColor(0, 0, 192)));
+        QVERIFY(!inks(widgetOf(screen(), "Label4")->geometry(), QColor(0, 0, 192)));
     }
 };
 

@@ -40,9 +40,10 @@ class Form6Test : public QObject {
     }
 
 private slots:
+    void initTestCase() { muteOffscreenRaise(); }
     void init()
     {
-        m_registry = std::make_unique<ScreenRegistry>();
+        m_registry = std::make_unique<ScreenRegistry>(allScreens());
         m_registry->start();
         click(m_registry->obtain(ScreenKind::Form1), "Command8");
         m_screen = m_registry->existing(ScreenKind::Form6);
@@ -117,7 +118,7 @@ private slots:
         QCOMPARE(words(), QStringLiteral("ОТЛИЧНО ПОДУМАЙ"));
         // Both are up, and "ПОДУМАЙ" is the one seen.
         const QImage image = sheet().grab().toImage();
-        const QRect word = sheet().widget("Label2")->geometry();
+        const QRect word = widgetOf(sheet(), "Label2")->geometry();
         bool navy = false;
         bool red = false;
         for (int y = word.top(); y <= word.bottom(); ++y)
@@ -169,13 +170,13 @@ private slots:
     // neighbour in the same row holds a printed digit.
     void boxesLieInBlankCells()
     {
-        const QWidget* picture = sheet().widget("Image1");
+        const QWidget* picture = widgetOf(sheet(), "Image1");
         const QImage image
             = static_cast<const QLabel*>(picture)->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
         const auto dark = [&](int x, int y) { return qGray(image.pixel(x, y)) < 110; };
         const auto white = [&](int x, int y) { return qGray(image.pixel(x, y)) > 235; };
         for (int i = 0; i < RightSheet.size(); ++i) {
-            const QRect box = sheet().widget(boxName(i))->geometry().translated(-picture->pos());
+            const QRect box = widgetOf(sheet(), boxName(i))->geometry().translated(-picture->pos());
             QVERIFY(image.rect().contains(box));
             // The cell: walk out from the box to the grid lines around it.
             const QPoint c = box.center();
@@ -211,7 +212,7 @@ private slots:
     void typedDigitFitsTheBox()
     {
         type(sheet(), "Text1", "8");
-        QWidget* box = sheet().widget("Text1");
+        QWidget* box = widgetOf(sheet(), "Text1");
         const QImage image = box->grab().toImage();
         // The digit's ink stays clear of the box's top and bottom edges: nothing is cut off.
         int top = image.height(), bottom = -1;

@@ -15,7 +15,7 @@ constexpr PixelTest Magenta = [](QRgb p) { return qRed(p) > 225 && qBlue(p) > 22
 struct Picture {
     QString name;
     int scale;
-    QImage image = QImageReader(QStringLiteral(":/pictures/%1%2.jpg").arg(name, scale == 1 ? "" : "@2x")).read();
+    QImage image = QImageReader(QStringLiteral(SOSTAV_ASSETS "/%1%2.jpg").arg(name, scale == 1 ? "" : "@2x")).read();
 
     QRect scaled(const QRect& area) const { return QRect(area.topLeft() * scale, area.size() * scale); }
     // The smallest rectangle, in the image's pixels, around the pixels of `area` that pass or fail.
@@ -36,7 +36,6 @@ class PicturesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(assets); }
     void initTestCase_data()
     {
         QTest::addColumn<int>("scale");

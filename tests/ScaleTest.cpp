@@ -16,7 +16,8 @@ class ScaleTest : public QObject {
     std::unique_ptr<ScreenRegistry> m_registry;
 
 private slots:
-    void init() { m_registry = std::make_unique<ScreenRegistry>(); }
+    void initTestCase() { muteOffscreenRaise(); }
+    void init() { m_registry = std::make_unique<ScreenRegistry>(allScreens()); }
     void cleanup() { m_registry.reset(); }
 
     void screenRendersAtTheDisplayScale_data()
@@ -44,7 +45,7 @@ private slots:
         QCOMPARE(rendered.size(), screen.size() * scale);
 
         for (int i = 0; i < pictures.size(); i += 2) {
-            auto* image = static_cast<QLabel*>(screen.widget(pictures[i].toLatin1()));
+            auto* image = static_cast<QLabel*>(widgetOf(screen, pictures[i].toLatin1()));
             const QImage shown = image->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
             const QString file = QStringLiteral(":/pictures/%1%2.jpg").arg(pictures[i + 1], scale > 1 ? "@2x" : "");
             const QImage designed = QImageReader(file).read().convertToFormat(QImage::Format_RGB32);
@@ -61,7 +62,7 @@ private slots:
         // Captions are drawn at the device's resolution: text edges at scale 2 are made of
         // device pixels, not doubled logical ones.
         if (scale > 1 && kind == int(ScreenKind::Form1)) {
-            const QRect caption = screen.widget("Command6")->geometry();
+            const QRect caption = widgetOf(screen, "Command6")->geometry();
             int oddSteps = 0;
             for (int y = caption.top() * 2; y < caption.bottom() * 2; ++y)
                 for (int x = caption.left() * 2; x < caption.right() * 2; x += 2)

@@ -74,9 +74,10 @@ class ShellTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { muteOffscreenRaise(); }
     void init()
     {
-        m_registry = std::make_unique<ScreenRegistry>();
+        m_registry = std::make_unique<ScreenRegistry>(allScreens());
         m_registry->start();
         QVERIFY(QTest::qWaitForWindowActive(&menu()));
     }
@@ -93,14 +94,14 @@ private slots:
     void exitButtonLiesBeyondTheClientArea()
     {
         const QRect client = menu().rect();
-        QVERIFY(!client.intersects(menu().button("Command1")->geometry()));
+        QVERIFY(!client.intersects(buttonOf(menu(), "Command1")->geometry()));
         for (const char* name : {"Command6", "Command4", "Command7", "Command8"})
-            QVERIFY2(client.contains(menu().button(name)->geometry()), name);
+            QVERIFY2(client.contains(buttonOf(menu(), name)->geometry()), name);
 
         // Enlarging the window uncovers it; nothing moves or grows with the window.
-        const QRect before = menu().button("Command1")->geometry();
+        const QRect before = buttonOf(menu(), "Command1")->geometry();
         menu().resize(937, 545);
-        QCOMPARE(menu().button("Command1")->geometry(), before);
+        QCOMPARE(buttonOf(menu(), "Command1")->geometry(), before);
         QVERIFY(menu().rect().contains(before));
     }
 
@@ -215,7 +216,7 @@ private slots:
 
     void layersAndRowOrderDecideWhatIsSeen()
     {
-        Screen screen(LayerLayout);
+        Screen screen(CheckedLayout(LayerLayout, Purpose::Plain));
         screen.show();
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
         const QColor red(255, 0, 0), green(0, 255, 0), yellow(255, 255, 0), blue(0, 0, 255);
@@ -227,14 +228,14 @@ private slots:
         QCOMPARE(pixelAt(screen, {160, 20}), blue);
         QCOMPARE(pixelAt(screen, {160, 10}), QColor(255, 255, 255));
 
-        screen.widget("Label1")->hide(); // hiding uncovers what is behind
+        widgetOf(screen, "Label1")->hide(); // hiding uncovers what is behind
         QCOMPARE(pixelAt(screen, {75, 75}), green);
         QCOMPARE(pixelAt(screen, {25, 25}), QColor(255, 255, 255));
     }
 
     void labelsNeverTakeTheFocus()
     {
-        Screen screen(LayerLayout);
+        Screen screen(CheckedLayout(LayerLayout, Purpose::Plain));
         screen.show();
         QVERIFY(QTest::qWaitForWindowActive(&screen));
         QCOMPARE(focusName(), QStringLiteral("Text1"));

@@ -1,17 +1,28 @@
 #!/usr/bin/env bash
-# Installs the build into a scratch prefix and checks what a desktop sees of it.
+# Installs the build into a scratch prefix and checks what a desktop sees of it. Exits 77
+# (skipped) when the validators are missing. The build folder's install_manifest.txt, the
+# record of a real install, is left as it was.
 set -euo pipefail
-build=$1
+build=$(cd "$1" && pwd)
+for tool in desktop-file-validate appstreamcli; do
+    command -v $tool >/dev/null || { echo "skipped: $tool not found (desktop-file-utils, appstream)"; exit 77; }
+done
 prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
+# Installing one component writes install_manifest_<component>.txt, never install_manifest.txt;
+# a manifest of that name that existed before is put back afterwards.
+scratch=$build/install_manifest_Unspecified.txt
+[[ -e $scratch ]] && cp -p "$scratch" "$prefix.manifest"
+trap 'rm -rf "$prefix"; if [[ -e $prefix.manifest ]]; then mv "$prefix.manifest" "$scratch"; else rm -f "$scratch"; fi' EXIT
 
-cmake --install "$build" --prefix "$prefix" >/dev/null
+cmake --install "$build" --component Unspecified --prefix "$prefix" >/dev/null
 test -x "$prefix/bin/sostav"
-for size in 16 32 48 256; do
-    icon="$prefix/share/icons/hicolor/${size}x$size/apps/sostav.png"
+for size in 16 32 48 64 128 256; do
+    icon=$prefix/share/icons/hicolor/${size}x$size/apps/org.sostav.Sostav.png
     test -f "$icon" || { echo "missing $icon"; exit 1; }
 done
-desktop-file-validate "$prefix"/share/applications/org.sostav.Sostav.desktop
+entry=$prefix/share/applications/org.sostav.Sostav.desktop
+desktop-file-validate "$entry"
+grep -qx 'Icon=org.sostav.Sostav' "$entry"
+grep -qx 'Categories=Education;Math;' "$entry"
 appstreamcli validate --no-net "$prefix"/share/metainfo/org.sostav.Sostav.metainfo.xml
-grep -qx 'Categories=Education;Math;' "$prefix"/share/applications/org.sostav.Sostav.desktop
 echo "installed and valid"

@@ -25,25 +25,7 @@ void paintOutlinedText(
     painter.fillPath(text, fill);
 }
 
-} // namespace
-
-QImage AppIcon::draw(int pixels)
-{
-    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(pixels / tile, pixels / tile);
-    paintTile(painter);
-    if (pixels >= 48)
-        paintDiagram(painter);
-    else
-        paintNumberOnly(painter);
-    painter.end();
-    return image.convertToFormat(QImage::Format_ARGB32);
-}
-
-void AppIcon::paintTile(QPainter& painter)
+void paintTile(QPainter& painter)
 {
     const QRectF outer(8, 8, tile - 16, tile - 16);
     QLinearGradient body(0, outer.top(), 0, outer.bottom());
@@ -63,10 +45,9 @@ void AppIcon::paintTile(QPainter& painter)
     painter.fillPath(sheen, light);
 }
 
-void AppIcon::paintDiagram(QPainter& painter)
+void paintDiagram(QPainter& painter)
 {
-    const QPainterPath ten
-        = GlyphOutline::centred(QStringLiteral("10"), QPointF(128, 72), 78, GlyphOutline::Weight::Bold);
+    const QPainterPath ten = centredGlyphs(QStringLiteral("10"), QPointF(128, 72), 78, GlyphWeight::Bold);
     paintOutlinedText(painter, ten, orange, Qt::white, 14);
 
     const QRectF leftBox(34, 150, 72, 78);
@@ -80,18 +61,49 @@ void AppIcon::paintDiagram(QPainter& painter)
     painter.drawRoundedRect(leftBox, 14, 14);
     painter.drawRoundedRect(rightBox, 14, 14);
     painter.setPen(Qt::NoPen);
-    painter.fillPath(
-        GlyphOutline::centred(QStringLiteral("3"), leftBox.center(), 48, GlyphOutline::Weight::Bold), Qt::white);
-    painter.fillPath(
-        GlyphOutline::centred(QStringLiteral("7"), rightBox.center(), 48, GlyphOutline::Weight::Bold), Qt::white);
+    painter.fillPath(centredGlyphs(QStringLiteral("3"), leftBox.center(), 48, GlyphWeight::Bold), Qt::white);
+    painter.fillPath(centredGlyphs(QStringLiteral("7"), rightBox.center(), 48, GlyphWeight::Bold), Qt::white);
 }
 
-void AppIcon::paintNumberOnly(QPainter& painter)
+void paintNumberOnly(QPainter& painter)
 {
-    const QPainterPath ten
-        = GlyphOutline::centred(QStringLiteral("10"), QPointF(128, 130), 168, GlyphOutline::Weight::Bold);
+    const QPainterPath ten = centredGlyphs(QStringLiteral("10"), QPointF(128, 130), 168, GlyphWeight::Bold);
     // At a few pixels orange on green blurs together; white digits edged in dark green stay crisp.
     paintOutlinedText(painter, ten, Qt::white, deepGreen, 22);
+}
+
+// Straight alpha from premultiplied by Qt's plain integer formula, which premultiplies back to
+// exactly the pixels drawn. QImage::convertToFormat picks a vector routine by processor instead,
+// and those round a few levels differently; the committed icons have to come out the same on
+// every machine that draws them.
+QImage straightAlpha(const QImage& premultiplied)
+{
+    QImage image(premultiplied.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(premultiplied.constScanLine(y));
+        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            to[x] = qUnpremultiply(from[x]);
+    }
+    return image;
+}
+
+} // namespace
+
+QImage drawAppIcon(int pixels)
+{
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(pixels / tile, pixels / tile);
+    paintTile(painter);
+    if (pixels >= 48)
+        paintDiagram(painter);
+    else
+        paintNumberOnly(painter);
+    painter.end();
+    return straightAlpha(image);
 }
 
 } // namespace sostav::draw

@@ -8,15 +8,22 @@ namespace sostav::draw {
 
 namespace {
 
-QFont liberationSans(GlyphOutline::Weight weight)
+QFont liberationSans(GlyphWeight weight)
 {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleStrategy(QFont::NoFontMerging);
     font.setHintingPreference(QFont::PreferNoHinting);
     // A large size keeps the outline's curves exact before it is scaled down.
     font.setPixelSize(400);
-    font.setWeight(weight == GlyphOutline::Weight::Bold ? QFont::Bold : QFont::Normal);
+    font.setWeight(weight == GlyphWeight::Bold ? QFont::Bold : QFont::Normal);
     return font;
+}
+
+QPainterPath rawGlyphs(const QString& text, GlyphWeight weight)
+{
+    QPainterPath path;
+    path.addText(0, 0, liberationSans(weight), text);
+    return path;
 }
 
 QPainterPath mapped(const QPainterPath& path, const QRectF& from, const QRectF& to)
@@ -30,28 +37,21 @@ QPainterPath mapped(const QPainterPath& path, const QRectF& from, const QRectF& 
 
 } // namespace
 
-bool GlyphOutline::fontAvailable()
+bool glyphFontAvailable()
 {
-    return QFontInfo(liberationSans(Weight::Regular)).family() == QStringLiteral("Liberation Sans")
-        && QFontInfo(liberationSans(Weight::Bold)).family() == QStringLiteral("Liberation Sans");
+    return QFontInfo(liberationSans(GlyphWeight::Regular)).family() == QStringLiteral("Liberation Sans")
+        && QFontInfo(liberationSans(GlyphWeight::Bold)).family() == QStringLiteral("Liberation Sans");
 }
 
-QPainterPath GlyphOutline::raw(const QString& text, Weight weight)
+QPainterPath fittedGlyphs(const QString& text, const QRectF& box, GlyphWeight weight)
 {
-    QPainterPath path;
-    path.addText(0, 0, liberationSans(weight), text);
-    return path;
-}
-
-QPainterPath GlyphOutline::fitted(const QString& text, const QRectF& box, Weight weight)
-{
-    const QPainterPath path = raw(text, weight);
+    const QPainterPath path = rawGlyphs(text, weight);
     return mapped(path, path.boundingRect(), box);
 }
 
-QPainterPath GlyphOutline::centred(const QString& text, QPointF centre, qreal inkHeight, Weight weight)
+QPainterPath centredGlyphs(const QString& text, QPointF centre, qreal inkHeight, GlyphWeight weight)
 {
-    const QPainterPath path = raw(text, weight);
+    const QPainterPath path = rawGlyphs(text, weight);
     const QRectF ink = path.boundingRect();
     const qreal width = ink.width() * inkHeight / ink.height();
     return mapped(path, ink, QRectF(centre.x() - width / 2, centre.y() - inkHeight / 2, width, inkHeight));

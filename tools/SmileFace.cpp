@@ -80,9 +80,9 @@ void paintMouth(QPainter& painter)
 
 } // namespace
 
-QImage SmileFace::draw(int scale)
+QImage drawSmileFace(int scale)
 {
-    QImage image(size * scale, QImage::Format_RGB32);
+    QImage image(smileFaceSize * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);

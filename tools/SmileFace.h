@@ -5,11 +5,8 @@
 namespace sostav::draw {
 
 // The verdict picture for a right pair: a glossy yellow smiling face on white.
-class SmileFace {
-public:
-    static constexpr QSize size {212, 212};
+inline constexpr QSize smileFaceSize {212, 212};
 
-    static QImage draw(int scale);
-};
+QImage drawSmileFace(int scale);
 
 } // namespace sostav::draw

@@ -30,9 +30,23 @@ void boxLine(QRgb* first, int count, int stride, int radius)
     }
 }
 
+void blurRows(QImage& image, int radius)
+{
+    for (int y = 0; y < image.height(); ++y)
+        boxLine(reinterpret_cast<QRgb*>(image.scanLine(y)), image.width(), 1, radius);
+}
+
+void blurColumns(QImage& image, int radius)
+{
+    const int stride = static_cast<int>(image.bytesPerLine() / 4);
+    auto* bits = reinterpret_cast<QRgb*>(image.bits());
+    for (int x = 0; x < image.width(); ++x)
+        boxLine(bits + x, image.height(), stride, radius);
+}
+
 } // namespace
 
-QImage SoftShadow::render(QSize size, const QPainterPath& shape, const QColor& colour, int radius)
+QImage softShadow(QSize size, const QPainterPath& shape, const QColor& colour, int radius)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -48,20 +62,6 @@ QImage SoftShadow::render(QSize size, const QPainterPath& shape, const QColor& c
         blurColumns(image, passRadius);
     }
     return image;
-}
-
-void SoftShadow::blurRows(QImage& image, int radius)
-{
-    for (int y = 0; y < image.height(); ++y)
-        boxLine(reinterpret_cast<QRgb*>(image.scanLine(y)), image.width(), 1, radius);
-}
-
-void SoftShadow::blurColumns(QImage& image, int radius)
-{
-    const int stride = static_cast<int>(image.bytesPerLine() / 4);
-    auto* bits = reinterpret_cast<QRgb*>(image.bits());
-    for (int x = 0; x < image.width(); ++x)
-        boxLine(bits + x, image.height(), stride, radius);
 }
 
 } // namespace sostav::draw

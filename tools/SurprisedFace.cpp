@@ -17,7 +17,7 @@ void paintShadow(QPainter& painter, int scale)
 {
     QPainterPath disc;
     disc.addEllipse(QPointF(centre.x() + 3, centre.y() + 5) * scale, (radius + 1) * scale, (radius + 1) * scale);
-    const QImage shadow = SoftShadow::render(SurprisedFace::size * scale, disc, QColor(90, 90, 90, 150), 5 * scale);
+    const QImage shadow = softShadow(surprisedFaceSize * scale, disc, QColor(90, 90, 90, 150), 5 * scale);
     painter.save();
     painter.resetTransform();
     painter.drawImage(0, 0, shadow);
@@ -97,9 +97,9 @@ void paintMouth(QPainter& painter)
 
 } // namespace
 
-QImage SurprisedFace::draw(int scale)
+QImage drawSurprisedFace(int scale)
 {
-    QImage image(size * scale, QImage::Format_RGB32);
+    QImage image(surprisedFaceSize * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);

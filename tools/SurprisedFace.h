@@ -6,13 +6,10 @@ namespace sostav::draw {
 
 // The verdict picture for a wrong pair: a glossy golden face with wide eyes, raised brows and
 // a small round mouth, casting a soft shadow on white.
-class SurprisedFace {
-public:
-    static constexpr QSize size {205, 213};
-    // The file declares this density; the screens show it one pixel to one pixel all the same.
-    static constexpr int dotsPerInch = 72;
+inline constexpr QSize surprisedFaceSize {205, 213};
+// The file declares this density; the screens show it one pixel to one pixel all the same.
+inline constexpr int surprisedFaceDotsPerInch = 72;
 
-    static QImage draw(int scale);
-};
+QImage drawSurprisedFace(int scale);
 
 } // namespace sostav::draw

@@ -6,11 +6,8 @@ namespace sostav::draw {
 
 // The right-hand side "10" of the equation on the composition screen for 10: black digits on
 // white whose ink fills an exact box, so the picture lines up with the "=" label beside it.
-class TenPicture {
-public:
-    static constexpr QSize size {111, 97};
+inline constexpr QSize tenPictureSize {111, 97};
 
-    static QImage draw(int scale);
-};
+QImage drawTenPicture(int scale);
 
 } // namespace sostav::draw

@@ -1,6 +1,6 @@
 #include "ProgramComparison.h"
 
-#include "shell/Screen.h"
+#include "TestSupport.h"
 #include "shell/ScreenRegistry.h"
 
 #include <QLineEdit>
@@ -29,7 +29,7 @@ std::optional<QString> formDifference(const Screen& screen, Form form, const Pro
         return QStringLiteral("%1 on display: program %2, model %3")
             .arg(shape.name, yesNo(screen.isVisible()), yesNo(onDisplay));
     for (qsizetype i = 0; i < shape.boxes.size(); ++i) {
-        const QLineEdit* box = screen.textBox(shape.boxes[i].toLatin1().constData());
+        const QLineEdit* box = boxOf(screen, shape.boxes[i].toLatin1().constData());
         const QString text = box ? box->text() : QStringLiteral("(no such box)");
         if (text != state.texts[i])
             return QStringLiteral("%1 %2 holds %3, the model %4")
@@ -37,7 +37,7 @@ std::optional<QString> formDifference(const Screen& screen, Form form, const Pro
     }
     // A verdict indicator that went missing counts as hidden.
     for (const auto& [mark, expected] : {std::pair {shape.rightMark, state.right}, {shape.wrongMark, state.wrong}}) {
-        const QWidget* widget = form == Form::Form1 ? nullptr : screen.widget(mark.toLatin1().constData());
+        const QWidget* widget = form == Form::Form1 ? nullptr : widgetOf(screen, mark.toLatin1().constData());
         const bool visible = widget && widget->isVisibleTo(&screen);
         if (visible != expected)
             return QStringLiteral("%1 %2 visible: program %3, model %4")

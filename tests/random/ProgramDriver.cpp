@@ -35,7 +35,7 @@ void ProgramDriver::startProgram()
 {
     m_registry.reset();
     QCoreApplication::processEvents();
-    m_registry = std::make_unique<ScreenRegistry>();
+    m_registry = std::make_unique<ScreenRegistry>(allScreens());
     m_programEnded = false;
     QObject::connect(m_registry.get(), &ScreenRegistry::programEnded, [this] { m_programEnded = true; });
     m_registry->start();
@@ -103,7 +103,7 @@ void ProgramDriver::clickButton()
         : QStringList {"Command1", shape.checkButton, shape.resetButton}[pick({1, 3, 1})];
     note(QStringLiteral("click %1").arg(name));
     m_statistics.countCheck(m_model, name);
-    QTest::mouseClick(shownScreen().button(name.toLatin1().constData()), Qt::LeftButton);
+    QTest::mouseClick(buttonOf(shownScreen(), name.toLatin1().constData()), Qt::LeftButton);
     m_model.click(name);
 }
 
@@ -169,7 +169,7 @@ void ProgramDriver::answerEveryBox()
 
 void ProgramDriver::enter(const QString& box, Edit how, const QString& text, bool click)
 {
-    QLineEdit* line = shownScreen().textBox(box.toLatin1().constData());
+    QLineEdit* line = boxOf(shownScreen(), box.toLatin1().constData());
     if (click) {
         QTest::mouseClick(line, Qt::LeftButton);
         m_model.click(box);
@@ -191,7 +191,7 @@ void ProgramDriver::clickInert()
     names << QStringLiteral("background"); // the screen itself, near its corner
     const QString name = names[anyIndex(names.size())];
     note(QStringLiteral("click %1").arg(name));
-    QWidget* widget = shownScreen().widget(name.toLatin1().constData());
+    QWidget* widget = widgetOf(shownScreen(), name.toLatin1().constData());
     QTest::mouseClick(widget ? widget : &shownScreen(), Qt::LeftButton, {}, widget ? QPoint() : QPoint(2, 2));
     m_model.click(name);
 }

@@ -5,7 +5,7 @@
 #include "ProgramModel.h"
 #include "StepStatistics.h"
 
-#include "shell/Screen.h"
+#include "TestSupport.h"
 #include "shell/ScreenRegistry.h"
 
 #include <deque>

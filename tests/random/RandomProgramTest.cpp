@@ -14,7 +14,8 @@ QtMessageHandler previousHandler = nullptr;
 // Keys that nothing takes, such as Escape or Enter in a box, are part of the game here.
 void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (!message.startsWith(QLatin1String("Keyboard event not accepted")))
+    if (!message.startsWith(QLatin1String("Keyboard event not accepted"))
+        && message != QLatin1String("This plugin does not support raise()"))
         previousHandler(type, context, message);
 }
 

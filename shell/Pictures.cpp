@@ -1,31 +1,17 @@
-#include "shell/PictureLoader.h"
+#include "shell/Pictures.h"
 
 #include <QGuiApplication>
 #include <QImageReader>
 
-// The pictures live in a static library, where nothing else would pull their
-// registration into the program.
-static void registerPictures()
-{
-    Q_INIT_RESOURCE(assets);
-}
-
 namespace sostav {
 
-void PictureLoader::registerResources()
+QPixmap loadPicture(std::string_view name)
 {
-    static const bool registered = (registerPictures(), true);
-    Q_UNUSED(registered);
+    return loadPicture(name, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
 }
 
-QPixmap PictureLoader::load(std::string_view name)
+QPixmap loadPicture(std::string_view name, qreal devicePixelRatio)
 {
-    return load(name, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
-}
-
-QPixmap PictureLoader::load(std::string_view name, qreal devicePixelRatio)
-{
-    registerResources();
     const QString base = QStringLiteral(":/pictures/") + QString::fromUtf8(name.data(), qsizetype(name.size()));
     const bool dense = devicePixelRatio > 1.0;
     QImageReader reader(base + (dense ? QStringLiteral("@2x.jpg") : QStringLiteral(".jpg")));

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs those of the given Debian packages that are not installed yet (apt-get, as root
-# or through sudo). Shared by the set-up script and the benchmarks.
+# or through sudo). Shared by sostav.sh and the benchmarks.
 set -euo pipefail
 
 missing=()

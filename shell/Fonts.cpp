@@ -1,4 +1,4 @@
-#include "shell/FontSetup.h"
+#include "shell/Fonts.h"
 
 #include <QStringList>
 
@@ -25,13 +25,13 @@ QStringList families(FontFace face)
 
 } // namespace
 
-QFont FontSetup::font(const FontStyle& layout)
+QFont fontFor(const FontStyle& style)
 {
     QFont font;
-    font.setFamilies(families(layout.face));
-    font.setStyleHint(layout.face == FontFace::TimesNewRoman ? QFont::Serif : QFont::SansSerif);
-    font.setPixelSize(layout.pixelSize());
-    font.setWeight(layout.weight == Weight::Bold ? QFont::Bold : QFont::Normal);
+    font.setFamilies(families(style.face));
+    font.setStyleHint(style.face == FontFace::TimesNewRoman ? QFont::Serif : QFont::SansSerif);
+    font.setPixelSize(style.pixelSize());
+    font.setWeight(style.weight == Weight::Bold ? QFont::Bold : QFont::Normal);
     return font;
 }
 

@@ -1,0 +1,77 @@
+#!/bin/bash
+# Runs the program under a real window manager on a virtual X display and checks that
+# the screens stay where they belong: five trips menu -> "Состав числа 10" -> back must
+# leave both windows exactly where they first opened, and on a small screen at 125 %
+# scale the menu, title bar and borders included, must lie wholly on the screen.
+# Usage: placement-check.sh <path-to-sostav>   (exit 77: a needed tool is missing)
+# PLACEMENT_DISPLAY=N picks the display number (by default the X server chooses one);
+# PLACEMENT_WM=openbox or mutter tries another window manager than metacity.
+set -u
+bin=${1:?usage: placement-check.sh <path-to-sostav>}
+for tool in Xvfb xdotool xwininfo xprop xdpyinfo; do
+    command -v "$tool" >/dev/null || { echo "skip: $tool is not installed"; exit 77; }
+done
+wm=$(command -v "${PLACEMENT_WM:-metacity}" || command -v openbox) || { echo "skip: no window manager (metacity, openbox)"; exit 77; }
+
+pids=()
+work=$(mktemp -d)
+trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; wait 2>/dev/null; rm -rf "$work"' EXIT
+if [ -n "${PLACEMENT_DISPLAY:-}" ]; then
+    echo "$PLACEMENT_DISPLAY" >"$work/display"
+    Xvfb ":$PLACEMENT_DISPLAY" -screen 0 1366x768x24 -nolisten tcp 2>/dev/null & pids+=($!)
+else
+    Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null & pids+=($!)
+fi
+for _ in $(seq 50); do [ -s "$work/display" ] && xdpyinfo -display ":$(cat "$work/display")" >/dev/null 2>&1 && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+xdpyinfo >/dev/null 2>&1 || { echo "FAIL: the X server did not start"; exit 1; }
+case $wm in *mutter) wmargs=(--x11 --replace) ;; *) wmargs=(--replace) ;; esac
+"$wm" "${wmargs[@]}" >/dev/null 2>&1 & pids+=($!)
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q '#' && break; sleep 0.1; done
+export QT_QPA_PLATFORM=xcb
+echo "window manager: ${wm##*/} on $DISPLAY"
+
+# The window of the named screen once it is on display and the window manager is done with it.
+shown() {
+    local id; id=$(timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1)
+    [ -n "$id" ] || { echo "FAIL: $1 did not appear" >&2; return 1; }
+    sleep 0.5; echo "$id"
+}
+# Client area's top-left corner on the desktop, as the X server has it.
+client() { xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x","y}'; }
+# Presses the button whose centre lies at the given client coordinates (pixels at scale 1).
+press() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+
+"$bin" & app=$!; pids+=("$app")
+status=0
+printf '%-6s %-10s %-10s\n' trip Form1 Form3
+for trip in 0 1 2 3 4 5; do
+    menu=$(shown Form1) || exit 1; at1=$(client "$menu")
+    first1=${first1:-$at1}; [ "$at1" = "$first1" ] || status=1
+    [ "$trip" = 5 ] && { printf '%-6s %-10s\n' "$trip" "$at1"; break; }
+    press "$menu" 364 60
+    sheet=$(shown Form3) || exit 1; at3=$(client "$sheet")
+    first3=${first3:-$at3}; [ "$at3" = "$first3" ] || status=1
+    printf '%-6s %-10s %-10s\n' "$trip" "$at1" "$at3"
+    press "$sheet" 660 328
+done
+kill "$app"; wait "$app" 2>/dev/null
+[ "$status" = 0 ] || echo "FAIL: a screen did not come back where it first opened"
+
+QT_SCALE_FACTOR=1.25 "$bin" & app=$!; pids+=("$app")
+for round in first again; do
+    menu=$(shown Form1) || exit 1
+    read -r l r t b < <(xprop -id "$menu" _NET_FRAME_EXTENTS | awk -F' = ' '{gsub(",", ""); print $2}')
+    eval "$(xwininfo -id "$menu" | awk '/Absolute upper-left X/{print "x="$4} /Absolute upper-left Y/{print "y="$4}
+        /Width:/{print "w="$2} /Height:/{print "h="$2}')"
+    left=$((x - l)) top=$((y - t)) right=$((x + w + r)) bottom=$((y + h + b))
+    echo "scale 1.25, menu shown $round: frame from $left,$top to $right,$bottom on 1366x768"
+    if [ "$left" -lt 0 ] || [ "$top" -lt 0 ] || [ "$right" -gt 1366 ] || [ "$bottom" -gt 768 ]; then
+        echo "FAIL: the menu's frame reaches beyond the screen"; status=1
+    fi
+    [ "$round" = again ] && break
+    press "$menu" 455 75
+    sheet=$(shown Form3) || exit 1; press "$sheet" 825 410
+done
+[ "$status" = 0 ] && echo "placement: PASS"
+exit "$status"

@@ -1,0 +1,103 @@
+#!/usr/bin/python3
+"""A child who cannot see the screen hears every verdict. Drives the program by keyboard on
+a virtual X display with session and accessibility buses of its own, and checks that each
+verdict reaches AT-SPI as a notification coming into view, the event on which screen
+readers such as Orca speak, while the focus stays on the check button.
+Usage: speech-check.py <path-to-sostav>   (exit 77: a needed tool is missing)
+SPEECH_DISPLAY=N picks the display number (by default the X server chooses one)."""
+import os, shutil, subprocess, sys, time
+
+LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+
+
+def skip(reason):
+    print("skip:", reason)
+    sys.exit(77)
+
+
+if len(sys.argv) != 2:
+    sys.exit(__doc__)
+program = os.path.abspath(sys.argv[1])
+for tool in ("Xvfb", "dbus-run-session", "xdotool"):
+    shutil.which(tool) or skip(tool + " is not installed")
+os.access(LAUNCHER, os.X_OK) or skip("the AT-SPI bus launcher is not installed")
+try:
+    import pyatspi
+    from gi.repository import GLib
+except ImportError:
+    skip("pyatspi is not installed for " + sys.executable)
+if os.environ.get("SPEECH_CHECK_BUS") != str(os.getppid()):  # not yet inside a bus of our own
+    os.environ["SPEECH_CHECK_BUS"] = str(os.getpid())  # dbus-run-session becomes our parent
+    os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, __file__, program])
+
+children = []
+def start(*command, **options):
+    children.append(subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **options))
+
+if os.environ.get("SPEECH_DISPLAY"):
+    display = os.environ["SPEECH_DISPLAY"]
+    start("Xvfb", ":" + display, "-nolisten", "tcp")
+    time.sleep(1)
+else:  # the server writes its number once it takes connections
+    ready, told = os.pipe()
+    start("Xvfb", "-displayfd", str(told), "-nolisten", "tcp", pass_fds=[told])
+    os.close(told)
+    display = os.read(ready, 16).decode().strip() or sys.exit("FAIL: the X server did not start")
+os.environ["DISPLAY"] = ":" + display
+start(LAUNCHER, "--launch-immediately")
+time.sleep(1)
+
+focus, shown = [None], []
+def heard(event):
+    if event.type.endswith("focused") and event.detail1:
+        focus[0] = event.source
+    elif event.type.endswith("showing") and event.detail1:
+        shown.append((event.source.getRole(), event.source.name))
+pyatspi.Registry.registerEventListener(heard, "object:state-changed:focused", "object:state-changed:showing")
+
+def wait(done, seconds=5):
+    end = time.time() + seconds
+    while not done() and time.time() < end:
+        GLib.MainContext.default().iteration(False) or time.sleep(0.02)
+    return done()
+
+def focused():
+    return focus[0].name.casefold() if focus[0] else ""
+
+def step(keys, expect):
+    """Presses keys (single characters are typed) and waits for the focus to reach `expect`."""
+    for key in keys.split():
+        subprocess.run(["xdotool", "type" if len(key) == 1 else "key", key])
+        time.sleep(0.15)
+    if not wait(lambda: expect.casefold() in focused()):
+        sys.exit(f"FAIL: after {keys} the focus is on {focused()!r}, not on {expect!r}")
+
+failures = []
+def check(verdict):
+    """Presses the focused check button and waits for `verdict` to come into view."""
+    del shown[:]
+    subprocess.run(["xdotool", "key", "Return"])
+    wait(lambda: any(verdict.casefold() in name.casefold() for _, name in shown))
+    wait(lambda: False, 0.5)  # time for a stray focus change to arrive
+    roles = {role for role, name in shown if verdict.casefold() in name.casefold()}
+    ok = roles == {pyatspi.ROLE_NOTIFICATION} and "провер" in focused()
+    seen = ", ".join(f"{name!r} as {role.value_nick}" for role, name in shown) or "nothing"
+    print(f"{'ok  ' if ok else 'FAIL'} {verdict}: came into view {seen}; focus on {focused()!r}")
+    ok or failures.append(verdict)
+
+start(program, env=dict(os.environ, QT_ACCESSIBILITY="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+wait(lambda: "выход" in focused(), 15) or sys.exit("FAIL: the menu never took the focus")
+step("Tab", "Состав числа 10")
+step("Return", "Назад")
+step("Tab 5 Tab 6 Tab", "Провер")  # "<=", Text1, Text2, ПРОВЕРКА
+check("ПОДУМАЙ")
+step("shift+Tab ctrl+a 5 Tab", "Провер")
+check("МОЛОДЕЦ")
+step("shift+Tab shift+Tab shift+Tab Return", "Состав числа 10")
+step("Tab", "Состав числа 9")
+step("Return", "Назад")
+step("Tab Tab Tab", "Провер")
+check("подумай")
+for child in reversed(children):
+    child.terminate()
+sys.exit(1 if failures else 0)
