@@ -73,12 +73,14 @@ QWidget* makeImage(QWidget& parent, const WidgetRow& row)
     image->setMargin(0);
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     image->setFocusPolicy(Qt::NoFocus);
-    // The widget is exactly as large as its picture, one picture pixel per logical pixel.
+    // The row gives the picture's natural size, one picture pixel per logical pixel; a
+    // picture redrawn at another size is a fault worth hearing about (the tests compare the two).
+    const QSize designed(px(row.width), px(row.height));
     const QSize natural = picture.deviceIndependentSize().toSize();
-    if (natural != QSize(px(row.width), px(row.height)))
+    if (natural != designed)
         qWarning("picture \"%s\" is %dx%d px, its row says %dx%d", row.text.data(), natural.width(), natural.height(),
-            px(row.width), px(row.height));
-    image->setGeometry(QRect(QPoint(px(row.left), px(row.top)), natural));
+            designed.width(), designed.height());
+    image->setGeometry(QRect(QPoint(px(row.left), px(row.top)), designed));
     return image;
 }
 

@@ -51,6 +51,25 @@ constexpr WidgetRow LayerRows[] = {
         .back = Rgb(255, 255, 0),
         .tabIndex = 2},
 };
+// Exercise tables with one fault each; a real screen built from one would fail to compile.
+constexpr WidgetRow Back {.name = "Command1", .kind = CommandButton, .tabIndex = 0, .role = Role::Back};
+constexpr WidgetRow Check {.name = "Command2", .kind = CommandButton, .tabIndex = 1, .role = Role::Check};
+constexpr WidgetRow Reset {.name = "Command3", .kind = CommandButton, .tabIndex = 2, .role = Role::Reset};
+constexpr WidgetRow Box {.name = "Text1", .kind = TextBox, .tabIndex = 3, .role = Role::Answer};
+constexpr WidgetRow Right {.name = "Image1", .kind = Image, .role = Role::RightVerdict};
+constexpr WidgetRow Wrong {.name = "Image2", .kind = Image, .role = Role::WrongVerdict};
+constexpr WidgetRow Complete[] = {Back, Check, Reset, Box, Right, Wrong};
+constexpr WidgetRow NoCheck[] = {Back, Reset, Box, Right, Wrong};
+constexpr WidgetRow TwoBacks[] = {Back, Check, Reset, Box, Right, Wrong, Back};
+constexpr WidgetRow TabRepeated[] = {Back, Check, Reset, Box, Right, Wrong, {.kind = Label, .tabIndex = 3}};
+constexpr WidgetRow CheckOnALabel[] = {Back, {.kind = Label, .tabIndex = 1, .role = Role::Check}, Reset, Box, Right, Wrong};
+static_assert(layoutProblem({.widgets = Complete}, Purpose::Exercise).empty());
+static_assert(!layoutProblem({.widgets = NoCheck}, Purpose::Exercise).empty());
+static_assert(!layoutProblem({.widgets = TwoBacks}, Purpose::Exercise).empty());
+static_assert(!layoutProblem({.widgets = TabRepeated}, Purpose::Exercise).empty());
+static_assert(!layoutProblem({.widgets = CheckOnALabel}, Purpose::Exercise).empty());
+static_assert(!layoutProblem({.widgets = Complete}, Purpose::Menu).empty()); // a menu needs its exit
+
 constexpr ScreenLayout LayerLayout {.name = "Layers",
     .background = Rgb(255, 255, 255),
     .clientWidth = 4500,
