@@ -8,6 +8,7 @@
 //   sostav-click-bench [--reps N] [--cold-runs N]
 //   sostav-click-bench --cold FormX        (one cold first visit; used by the line above)
 
+#include "app/AllScreens.h"
 #include "shell/Application.h"
 #include "shell/Screen.h"
 #include "shell/ScreenRegistry.h"
@@ -87,7 +88,7 @@ void waitForPaint()
 // Clicks `button` on `from` and returns the milliseconds until `target` is painted.
 double timeSwitch(Screen& from, const char* button, const char* target)
 {
-    QAbstractButton* b = from.button(button);
+    auto* b = from.findChild<QAbstractButton*>(QString::fromLatin1(button), Qt::FindDirectChildrenOnly);
     if (!b) {
         std::fprintf(stderr, "sostav-click-bench: no %s on %s\n", button, qPrintable(from.objectName()));
         std::exit(1);
@@ -129,7 +130,7 @@ int coldChild(const char* target)
     for (const Route& route : Routes) {
         if (qstrcmp(route.target, target) != 0)
             continue;
-        ScreenRegistry registry;
+        ScreenRegistry registry(allScreens());
         showMenu(registry);
         Screen& menu = *registry.existing(ScreenKind::Form1);
         const double first = timeSwitch(menu, route.button, route.target);
@@ -199,7 +200,7 @@ int main(int argc, char** argv)
     for (const Route& route : Routes) {
         std::vector<double> firsts, returns, backs;
         for (int rep = 0; rep < reps; ++rep) {
-            ScreenRegistry registry;
+            ScreenRegistry registry(allScreens());
             showMenu(registry);
             Screen& menu = *registry.existing(ScreenKind::Form1);
             firsts.push_back(timeSwitch(menu, route.button, route.target));

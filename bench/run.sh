@@ -13,7 +13,7 @@ startup_runs=${STARTUP_RUNS:-30}
 
 setup/ensure-packages.sh build-essential cmake qt6-base-dev fonts-liberation2 qt6-translations-l10n xvfb python3 python3-xlib
 
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DSOSTAV_BENCH=ON >/dev/null
 bin=$build/bench
 program=$build/sostav
 cmake --build "$build" -j"$(nproc)" --target sostav sostav-floor sostav-click-bench sostav-textvalue-bench

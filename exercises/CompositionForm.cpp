@@ -16,7 +16,7 @@ CompositionForm::CompositionForm(CheckedLayout layout, double target)
 void CompositionForm::check()
 {
     // A pair that overflows is a wrong pair like any other: the child sees the surprised face.
-    showVerdict(SumTest(answer(1), answer(0), m_target));
+    showVerdict(sumTest(answer(1), answer(0), m_target));
 }
 
 void CompositionForm::reset()

@@ -157,7 +157,7 @@ Form3::Form3()
 void Form3::check()
 {
     // A sum that overflows is simply not ten.
-    showVerdict(SumTest(answer(1), answer(0), Target));
+    showVerdict(sumTest(answer(1), answer(0), Target));
 }
 
 void Form3::reset()

@@ -130,7 +130,7 @@ void Form6::check()
     bool right = true;
     // What completes a row is the table's number less the part printed beside the blank.
     for (int slot = 0; slot < worksheet::answerBoxCount; ++slot)
-        right = ValueTest(answer(std::size_t(slot)), worksheet::missingPart(slot)) && right;
+        right = valueTest(answer(std::size_t(slot)), worksheet::missingPart(slot)) && right;
     showVerdict(right);
 }
 

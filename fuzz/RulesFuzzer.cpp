@@ -41,12 +41,12 @@ bool Same(Value a, Value b)
     return a.has_value() == b.has_value() && (!a || *a == *b);
 }
 
-bool IsBlank(char c)
+bool isBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\n';
 }
 
-bool IsDigit(char c)
+bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
@@ -55,7 +55,7 @@ std::string WithoutBlanks(std::string_view text)
 {
     std::string result;
     for (char c : text)
-        if (!IsBlank(c))
+        if (!isBlank(c))
             result.push_back(c);
     return result;
 }
@@ -63,7 +63,7 @@ std::string WithoutBlanks(std::string_view text)
 int RadixDigit(char c, int base)
 {
     int digit = base;
-    if (IsDigit(c))
+    if (isDigit(c))
         digit = c - '0';
     else if (c >= 'A' && c <= 'F')
         digit = c - 'A' + 10;
@@ -103,11 +103,11 @@ Value Reference(std::string_view text)
     if (i < s.size() && (s[i] == '+' || s[i] == '-'))
         number.push_back(s[i++]);
     bool anyDigit = false;
-    for (; i < s.size() && IsDigit(s[i]); ++i, anyDigit = true)
+    for (; i < s.size() && isDigit(s[i]); ++i, anyDigit = true)
         number.push_back(s[i]);
     if (i < s.size() && s[i] == '.') {
         number.push_back(s[i++]);
-        for (; i < s.size() && IsDigit(s[i]); ++i, anyDigit = true)
+        for (; i < s.size() && isDigit(s[i]); ++i, anyDigit = true)
             number.push_back(s[i]);
     }
     if (!anyDigit)
@@ -118,7 +118,7 @@ Value Reference(std::string_view text)
         if (j < s.size() && (s[j] == '+' || s[j] == '-'))
             exponent.push_back(s[j++]);
         const std::size_t digitsFrom = j;
-        for (; j < s.size() && IsDigit(s[j]); ++j)
+        for (; j < s.size() && isDigit(s[j]); ++j)
             exponent.push_back(s[j]);
         if (j > digitsFrom)
             number += exponent;
@@ -189,16 +189,16 @@ void CheckTests(std::string_view first, std::string_view second)
 
     const double targets[] = {0.0, 8.0, 9.0, 10.0, a.value_or(1.0), b.value_or(2.0), sum};
     for (double target : targets) {
-        const sostav::TestOutcome outcome = sostav::SumOutcome(first, second, target);
+        const sostav::TestOutcome outcome = sostav::sumOutcome(first, second, target);
         Require(outcome.has_value() == sumFinite, "the sum test overflows exactly when the sum does");
         Require(!outcome || *outcome == (sum == target), "the sum test compares the sum exactly");
-        Require(sostav::SumTest(first, second, target) == (sumFinite && sum == target), "the sum test agrees");
-        Require(sostav::SumTest(second, first, target) == sostav::SumTest(first, second, target),
+        Require(sostav::sumTest(first, second, target) == (sumFinite && sum == target), "the sum test agrees");
+        Require(sostav::sumTest(second, first, target) == sostav::sumTest(first, second, target),
             "the order of the boxes does not matter");
 
-        const sostav::TestOutcome single = sostav::ValueOutcome(first, target);
+        const sostav::TestOutcome single = sostav::valueOutcome(first, target);
         Require(single.has_value() == a.has_value(), "the value test overflows exactly when the value does");
-        Require(sostav::ValueTest(first, target) == (a && *a == target), "the value test agrees");
+        Require(sostav::valueTest(first, target) == (a && *a == target), "the value test agrees");
     }
 }
 

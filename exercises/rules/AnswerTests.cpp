@@ -6,7 +6,7 @@
 
 namespace sostav {
 
-TestOutcome SumOutcome(std::string_view first, std::string_view second, double target)
+TestOutcome sumOutcome(std::string_view first, std::string_view second, double target)
 {
     const std::optional<double> firstValue = TextValue(first);
     if (!firstValue)
@@ -23,7 +23,7 @@ TestOutcome SumOutcome(std::string_view first, std::string_view second, double t
     return sum == target;
 }
 
-TestOutcome ValueOutcome(std::string_view box, double expected)
+TestOutcome valueOutcome(std::string_view box, double expected)
 {
     const std::optional<double> value = TextValue(box);
     if (!value)
@@ -31,14 +31,14 @@ TestOutcome ValueOutcome(std::string_view box, double expected)
     return *value == expected;
 }
 
-bool SumTest(std::string_view first, std::string_view second, double target)
+bool sumTest(std::string_view first, std::string_view second, double target)
 {
-    return SumOutcome(first, second, target).value_or(false);
+    return sumOutcome(first, second, target).value_or(false);
 }
 
-bool ValueTest(std::string_view box, double expected)
+bool valueTest(std::string_view box, double expected)
 {
-    return ValueOutcome(box, expected).value_or(false);
+    return valueOutcome(box, expected).value_or(false);
 }
 
 } // namespace sostav

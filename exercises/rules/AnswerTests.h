@@ -11,14 +11,14 @@ using TestOutcome = std::optional<bool>;
 
 // The two boxes' numbers added equal the target exactly, with no tolerance and no
 // rounding of the sum.
-TestOutcome SumOutcome(std::string_view first, std::string_view second, double target);
+TestOutcome sumOutcome(std::string_view first, std::string_view second, double target);
 
 // The box's number equals the expected number exactly.
-TestOutcome ValueOutcome(std::string_view box, double expected);
+TestOutcome valueOutcome(std::string_view box, double expected);
 
 // The tests the screens judge with: a number too large to hold is simply not the answer,
 // so a child's typing can never stop a check or the program.
-bool SumTest(std::string_view first, std::string_view second, double target);
-bool ValueTest(std::string_view box, double expected);
+bool sumTest(std::string_view first, std::string_view second, double target);
+bool valueTest(std::string_view box, double expected);
 
 } // namespace sostav

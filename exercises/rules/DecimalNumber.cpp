@@ -41,18 +41,18 @@ bool IsSign(char c)
 // An exponent letter without digits after it counts as an exponent of 0 ("1e" is 1).
 std::int64_t ReadExponent(TextCursor& cursor)
 {
-    if (!IsExponentLetter(cursor.Peek()))
+    if (!IsExponentLetter(cursor.peek()))
         return 0;
-    cursor.Advance();
+    cursor.advance();
     bool negative = false;
-    if (IsSign(cursor.Peek())) {
-        negative = cursor.Peek() == '-';
-        cursor.Advance();
+    if (IsSign(cursor.peek())) {
+        negative = cursor.peek() == '-';
+        cursor.advance();
     }
     std::int64_t exponent = 0;
-    for (char c = cursor.Peek(); TextCursor::IsDigit(c); c = cursor.Peek()) {
+    for (char c = cursor.peek(); TextCursor::isDigit(c); c = cursor.peek()) {
         exponent = std::min(exponent * 10 + (c - '0'), ExponentClamp);
-        cursor.Advance();
+        cursor.advance();
     }
     return negative ? -exponent : exponent;
 }
@@ -94,22 +94,22 @@ std::optional<double> ToDouble(char* buffer, std::size_t count, std::int64_t pow
 
 } // namespace
 
-std::optional<double> ReadDecimalNumber(TextCursor& cursor)
+std::optional<double> readDecimalNumber(TextCursor& cursor)
 {
     bool negative = false;
-    if (IsSign(cursor.Peek())) {
-        negative = cursor.Peek() == '-';
-        cursor.Advance();
+    if (IsSign(cursor.peek())) {
+        negative = cursor.peek() == '-';
+        cursor.advance();
     }
 
     // The digits before and after the point are gathered, blanks left out, into one
     // buffer: the only copy made of the text.
-    const auto buffer = std::make_unique_for_overwrite<char[]>(cursor.Remaining() + ExponentRoom);
-    std::size_t count = cursor.CopyDigits(buffer.get());
+    const auto buffer = std::make_unique_for_overwrite<char[]>(cursor.remaining() + ExponentRoom);
+    std::size_t count = cursor.copyDigits(buffer.get());
     std::int64_t power = 0;
-    if (cursor.Peek() == '.') {
-        cursor.Advance();
-        const std::size_t fractionCount = cursor.CopyDigits(buffer.get() + count);
+    if (cursor.peek() == '.') {
+        cursor.advance();
+        const std::size_t fractionCount = cursor.copyDigits(buffer.get() + count);
         count += fractionCount;
         power = -static_cast<std::int64_t>(fractionCount);
     }

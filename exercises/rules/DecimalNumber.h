@@ -10,6 +10,6 @@ class TextCursor;
 // introduced by E or D, stopping at the first character that cannot continue it.
 // Gives the correctly rounded double of what was read, 0 when no digit was read, and
 // std::nullopt when the number lies beyond the double range.
-std::optional<double> ReadDecimalNumber(TextCursor& cursor);
+std::optional<double> readDecimalNumber(TextCursor& cursor);
 
 } // namespace sostav

@@ -25,17 +25,17 @@ constexpr std::uint64_t Widest32 = 0xFFFF'FFFF;
 
 } // namespace
 
-std::optional<double> ReadRadixNumber(TextCursor& cursor, Radix radix)
+std::optional<double> readRadixNumber(TextCursor& cursor, Radix radix)
 {
     const int base = static_cast<int>(radix);
     std::uint64_t value = 0;
-    for (int digit = DigitValue(cursor.Peek()); digit >= 0 && digit < base; digit = DigitValue(cursor.Peek())) {
+    for (int digit = DigitValue(cursor.peek()); digit >= 0 && digit < base; digit = DigitValue(cursor.peek())) {
         value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
         // Leading zeros keep the value at 0, so only digits that matter can get here;
         // once past 32 bits no further digit can bring the value back.
         if (value > Widest32)
             return std::nullopt;
-        cursor.Advance();
+        cursor.advance();
     }
     // The narrowing conversions wrap around, which is exactly the two's complement
     // reading wanted: 0xFFFF becomes -1.

@@ -20,26 +20,26 @@ public:
 
     // The next character that counts, or '\0' once the text is used up. A NUL byte in
     // the text cannot continue a number any more than the end can, so both read alike.
-    char Peek()
+    char peek()
     {
         std::size_t position = m_position;
-        while (position < m_text.size() && IsBlank(m_text[position]))
+        while (position < m_text.size() && isBlank(m_text[position]))
             ++position;
         m_position = position;
         return position < m_text.size() ? m_text[position] : '\0';
     }
 
-    // Moves past the character that Peek() returned.
-    void Advance()
+    // Moves past the character that peek() returned.
+    void advance()
     {
         if (m_position < m_text.size())
             ++m_position;
     }
 
     // Copies the digits from here up to the next character that is neither a digit nor
-    // a blank into out, which must have room for Remaining() characters, and gives how
+    // a blank into out, which must have room for remaining() characters, and gives how
     // many were copied.
-    std::size_t CopyDigits(char* out)
+    std::size_t copyDigits(char* out)
     {
         const char* const text = m_text.data();
         const std::size_t size = m_text.size();
@@ -47,22 +47,22 @@ public:
         std::size_t count = 0;
         for (; position < size; ++position) {
             const char c = text[position];
-            if (IsDigit(c))
+            if (isDigit(c))
                 out[count++] = c;
-            else if (!IsBlank(c))
+            else if (!isBlank(c))
                 break;
         }
         m_position = position;
         return count;
     }
 
-    std::size_t Remaining() const { return m_text.size() - m_position; }
+    std::size_t remaining() const { return m_text.size() - m_position; }
 
     // Only space, tab and line feed count as blanks; carriage returns, form feeds and
     // the like stop a number just as letters do.
-    static constexpr bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+    static constexpr bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
-    static constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+    static constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 private:
     std::string_view m_text;

@@ -9,19 +9,19 @@ namespace sostav {
 std::optional<double> TextValue(std::string_view text)
 {
     TextCursor cursor(text);
-    if (cursor.Peek() != '&')
-        return ReadDecimalNumber(cursor);
+    if (cursor.peek() != '&')
+        return readDecimalNumber(cursor);
 
-    cursor.Advance();
-    switch (cursor.Peek()) {
+    cursor.advance();
+    switch (cursor.peek()) {
     case 'H':
     case 'h':
-        cursor.Advance();
-        return ReadRadixNumber(cursor, Radix::Hexadecimal);
+        cursor.advance();
+        return readRadixNumber(cursor, Radix::Hexadecimal);
     case 'O':
     case 'o':
-        cursor.Advance();
-        return ReadRadixNumber(cursor, Radix::Octal);
+        cursor.advance();
+        return readRadixNumber(cursor, Radix::Octal);
     default:
         // An ampersand that starts neither form holds no digit.
         return 0.0;

@@ -55,8 +55,8 @@ private slots:
         QFETCH(QString, second);
         QFETCH(double, target);
         QFETCH(TestOutcome, outcome);
-        QCOMPARE(Verdict(SumOutcome(first.toStdString(), second.toStdString(), target)), Verdict(outcome));
-        QCOMPARE(SumTest(first.toStdString(), second.toStdString(), target), outcome == Pass);
+        QCOMPARE(Verdict(sumOutcome(first.toStdString(), second.toStdString(), target)), Verdict(outcome));
+        QCOMPARE(sostav::sumTest(first.toStdString(), second.toStdString(), target), outcome == Pass);
     }
 
     void valueTest_data()
@@ -79,8 +79,8 @@ private slots:
         QFETCH(QString, box);
         QFETCH(double, expected);
         QFETCH(TestOutcome, outcome);
-        QCOMPARE(Verdict(ValueOutcome(box.toStdString(), expected)), Verdict(outcome));
-        QCOMPARE(ValueTest(box.toStdString(), expected), outcome == Pass);
+        QCOMPARE(Verdict(valueOutcome(box.toStdString(), expected)), Verdict(outcome));
+        QCOMPARE(sostav::valueTest(box.toStdString(), expected), outcome == Pass);
     }
 };
 
