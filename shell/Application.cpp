@@ -2,6 +2,9 @@
 
 #include "shell/Startup.h"
 
+#include <QLibraryInfo>
+#include <QTranslator>
+
 #include <cstdio>
 #include <exception>
 
@@ -16,6 +19,11 @@ Application::Application(int& argc, char** argv)
     setDesktopFileName(QStringLiteral("org.sostav.Sostav"));
     setQuitOnLastWindowClosed(false);
     setWindowIcon(builtInIcon());
+    // The program speaks Russian whatever the desktop's language, Qt's own menus and
+    // dialogs included.
+    auto* qtRussian = new QTranslator(this);
+    if (qtRussian->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(qtRussian);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

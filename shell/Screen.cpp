@@ -34,6 +34,9 @@ void Screen::setAnswers(const QString& text)
 
 void Screen::showVerdict(bool right)
 {
+    // Only the latest check is on display: a stale verdict of the other kind would report a
+    // failure as success, or the other way round.
+    setShown(right ? m_roles.wrongVerdict : m_roles.rightVerdict, false);
     setShown(right ? m_roles.rightVerdict : m_roles.wrongVerdict, true);
 }
 

@@ -65,6 +65,20 @@ QWidget* makeLabel(QWidget& parent, const WidgetRow& row)
     return label;
 }
 
+// A word cannot be broken, and a desktop's font may draw it a hair wider than the face the
+// screen was laid out for. Rather than cut its last letter, the label grows evenly on both
+// sides, so the word stays centred where its row puts it.
+void keepCaptionWhole(QLabel& label)
+{
+    const QString caption = label.text();
+    if (caption.contains(QLatin1Char(' ')))
+        return;
+    const int needed = label.fontMetrics().boundingRect(caption).width();
+    const int missing = needed - label.width();
+    if (missing > 0)
+        label.setGeometry(label.geometry().adjusted(-(missing + 1) / 2, 0, missing / 2, 0));
+}
+
 QWidget* makeImage(QWidget& parent, const WidgetRow& row)
 {
     auto* image = new QLabel(&parent);
@@ -112,6 +126,8 @@ QWidget* makeWidget(QWidget& window, const WidgetRow& row)
         w->setGeometry(px(row.left), px(row.top), px(row.width), px(row.height));
     if (row.font.face != FontFace::None)
         w->setFont(fontFor(row.font));
+    if (row.kind == WidgetKind::Label)
+        keepCaptionWhole(*static_cast<QLabel*>(w));
     const std::string_view name = row.accessibleName.empty() ? accessibleNameOf(row.role) : row.accessibleName;
     if (!name.empty())
         w->setAccessibleName(qstr(name));

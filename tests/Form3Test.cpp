@@ -134,13 +134,13 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("wrong then right") << "5,6"
                                           << "3,7"
-                                          << "МОЛОДЕЦ ПОДУМАЙ";
+                                          << "МОЛОДЕЦ";
         QTest::newRow("right then wrong") << "3,7"
                                           << "5,6"
-                                          << "МОЛОДЕЦ ПОДУМАЙ";
+                                          << "ПОДУМАЙ";
         QTest::newRow("overflow then right") << "1e400,0"
                                              << "3,7"
-                                             << "МОЛОДЕЦ ПОДУМАЙ";
+                                             << "МОЛОДЕЦ";
         QTest::newRow("right twice") << "3,7"
                                      << "3,7"
                                      << "МОЛОДЕЦ";
@@ -182,7 +182,7 @@ private slots:
         QVERIFY(form->isVisible());
         QCOMPARE(textOf(*form, "Text1"), QStringLiteral("4"));
         QCOMPARE(textOf(*form, "Text2"), QStringLiteral("6"));
-        QCOMPARE(words(), QStringLiteral("МОЛОДЕЦ ПОДУМАЙ"));
+        QCOMPARE(words(), QStringLiteral("МОЛОДЕЦ"));
     }
 
     void longTextIsKeptWhole()
@@ -194,10 +194,10 @@ private slots:
         QCOMPARE(words(), QStringLiteral("МОЛОДЕЦ"));
     }
 
-    void renderedBothState()
+    void renderedBothWords()
     {
-        answerAndCheck("1", "1");
         answerAndCheck("4", "6");
+        widgetOf(screen(), "Label5")->show();
         // Each word stands in its own box above its answer box, in its own colour.
         const QImage image = screen().grab().toImage();
         const auto inks = [&](QRect box, QColor ink) {

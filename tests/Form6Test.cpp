@@ -115,8 +115,13 @@ private slots:
         click(sheet(), "Command3");
         fillSheet(RightSheet);
         click(sheet(), "Command3");
-        QCOMPARE(words(), QStringLiteral("ОТЛИЧНО ПОДУМАЙ"));
-        // Both are up, and "ПОДУМАЙ" is the one seen.
+        QCOMPARE(words(), QStringLiteral("ОТЛИЧНО"));
+        fillSheet(RightSheet);
+        widgetOf(sheet(), "Text7")->setProperty("text", "5");
+        click(sheet(), "Command3");
+        QCOMPARE(words(), QStringLiteral("ПОДУМАЙ"));
+        // Both raised together, "ПОДУМАЙ" is the one seen.
+        widgetOf(sheet(), "Label1")->show();
         const QImage image = sheet().grab().toImage();
         const QRect word = widgetOf(sheet(), "Label2")->geometry();
         bool navy = false;

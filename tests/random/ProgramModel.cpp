@@ -119,7 +119,9 @@ void ProgramModel::press(const QString& button)
     } else if (button == QLatin1String("Command1")) {
         switchTo(Form::Form1);
     } else if (button == s.checkButton) {
-        (answersRight(m_shown) ? current().right : current().wrong) = true;
+        const bool right = answersRight(m_shown);
+        current().right = right;
+        current().wrong = !right;
     } else if (button == s.resetButton) {
         current().texts.fill(s.resetText);
         current().right = current().wrong = false;
