@@ -15,7 +15,6 @@ Application::Application(int& argc, char** argv)
 {
     platformOpened();
     setApplicationName(QStringLiteral("sostav"));
-    setApplicationDisplayName(QStringLiteral("Состав числа"));
     setDesktopFileName(QStringLiteral("org.sostav.Sostav"));
     setQuitOnLastWindowClosed(false);
     setWindowIcon(builtInIcon());

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <optional>
 #include <string>
 
 namespace sostav {
@@ -24,6 +25,8 @@ public:
     // Shows the screen as the one on display: raised and active.
     void present();
 
+    void setVisible(bool visible) override;
+
 signals:
     void switchRequested(ScreenKind target);
     void endRequested();
@@ -40,13 +43,17 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setShown(QWidget* indicator, bool shown);
+    void placeAt(QPoint clientPosition);
 
     RoleHandles m_roles;
     QPointer<QWidget> m_lastFocus;
     bool m_shownBefore = false;
+    std::optional<QPoint> m_leftAt; // the client area's place when the screen was last hidden
+    bool m_fitWhenExposed = false;
 };
 
 } // namespace sostav

@@ -1,34 +1,62 @@
-// What the screens rely on in the built-in pictures, each as designed and as its twin for dense displays.
-#include <QImageReader>
+// What the eye would notice in the drawn pictures, as designed and in their twins for
+// dense displays: lines as thin as drawn, digits centred, faces in their colours.
+#include "exercises/WorksheetGrid.h"
+
+#include <QImage>
 #include <QtTest>
+
+using namespace sostav::worksheet;
 
 namespace {
 
-using PixelTest = bool (*)(QRgb);
-// JPEG leaves a few levels of noise beside sharp edges; these thresholds allow for it.
-constexpr PixelTest Ink = [](QRgb p) { return qGray(p) < 110; };
-constexpr PixelTest InkOrShade = [](QRgb p) { return qGray(p) < 200; };
-constexpr PixelTest Paper = [](QRgb p) { return qMin(qRed(p), qMin(qGreen(p), qBlue(p))) >= 235; };
-constexpr PixelTest Magenta = [](QRgb p) { return qRed(p) > 225 && qBlue(p) > 225 && qAbs(qGreen(p) - 128) < 35; };
+bool ink(QRgb p)
+{
+    return qGray(p) < 110;
+}
+bool line(QRgb p) // the grey lines, and the JPEG shade beside a sharp edge
+{
+    return qGray(p) < 200;
+}
+bool paper(QRgb p)
+{
+    return qMin(qRed(p), qMin(qGreen(p), qBlue(p))) >= 235;
+}
 
-// A picture at one scale; areas are given in the picture pixels of scale 1.
 struct Picture {
-    QString name;
+    QImage image;
     int scale;
-    QImage image = QImageReader(QStringLiteral(SOSTAV_ASSETS "/%1%2.jpg").arg(name, scale == 1 ? "" : "@2x")).read();
 
-    QRect scaled(const QRect& area) const { return QRect(area.topLeft() * scale, area.size() * scale); }
-    // The smallest rectangle, in the image's pixels, around the pixels of `area` that pass or fail.
-    QRect bounds(const QRect& area, PixelTest test, bool pass = true) const
+    Picture(const char* name, int scale)
+        : image(QStringLiteral(SOSTAV_ASSETS "/%1%2.jpg").arg(name, scale == 1 ? "" : "@2x"))
+        , scale(scale)
+    {
+    }
+    // Whether every device pixel of the picture pixel at x, y passes.
+    template <typename Test> bool all(int x, int y, Test test) const
+    {
+        for (int dy = 0; dy < scale; ++dy)
+            for (int dx = 0; dx < scale; ++dx)
+                if (!test(image.pixel(x * scale + dx, y * scale + dy)))
+                    return false;
+        return true;
+    }
+    // The centre of the inked pixels inside a rectangle of picture pixels, in picture pixels.
+    QPointF inkCentre(int left, int top, int right, int bottom) const
     {
         QRect found;
-        for (int y = area.top() * scale; y < (area.bottom() + 1) * scale; ++y)
-            for (int x = area.left() * scale; x < (area.right() + 1) * scale; ++x)
-                found |= test(image.pixel(x, y)) == pass ? QRect(x, y, 1, 1) : QRect();
-        return found;
+        for (int y = top * scale; y < (bottom + 1) * scale; ++y)
+            for (int x = left * scale; x < (right + 1) * scale; ++x)
+                if (ink(image.pixel(x, y)))
+                    found |= QRect(x, y, 1, 1);
+        return QRectF(found).center() / scale;
     }
-    bool all(const QRect& area, PixelTest test) const { return bounds(area, test, false).isNull(); }
 };
+
+bool centred(QPointF ink, const PixelRect& cell)
+{
+    const QPointF centre((cell.left + cell.right + 1) / 2.0, (cell.top + cell.bottom + 1) / 2.0);
+    return qAbs(ink.x() - centre.x()) <= 2 && qAbs(ink.y() - centre.y()) <= 2;
+}
 
 } // namespace
 
@@ -43,84 +71,50 @@ private slots:
         QTest::newRow("twin for dense displays") << 2;
     }
 
-    void sizesAndCorners_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("ten") << QSize(111, 97);
-        QTest::newRow("smile") << QSize(212, 212);
-        QTest::newRow("surprised") << QSize(205, 213);
-        QTest::newRow("worksheet") << QSize(715, 538);
-    }
-
-    // The twin is exactly twice the size; every corner is white paper.
-    void sizesAndCorners()
+    void worksheetLinesAndDigits()
     {
         QFETCH_GLOBAL(int, scale);
-        QFETCH(QSize, size);
-        const Picture p {QTest::currentDataTag(), scale};
-        QCOMPARE(p.image.size(), size * scale);
-        const int w = size.width() - 4, h = size.height() - 4;
-        for (const QPoint& at : {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h)})
-            QVERIFY(p.all(QRect(at, QSize(4, 4)), Paper));
-        // The surprised face alone declares 72 dpi, and its twin twice that.
-        if (p.name == "surprised")
-            QCOMPARE(QSize(p.image.dotsPerMeterX(), p.image.dotsPerMeterY()) * 0.0254, QSize(72, 72) * scale);
-    }
-
-    // The "1" fills columns 2..30, the "0" 56..106, both rows 13..92; around them lies faint noise at most.
-    void tenInkBounds()
-    {
-        QFETCH_GLOBAL(int, scale);
-        const Picture ten {"ten", scale};
-        for (PixelTest test : {Ink, InkOrShade}) {
-            QCOMPARE(ten.bounds(QRect(0, 0, 43, 97), test), ten.scaled(QRect(QPoint(2, 13), QPoint(30, 92))));
-            QCOMPARE(ten.bounds(QRect(43, 0, 68, 97), test), ten.scaled(QRect(QPoint(56, 13), QPoint(106, 92))));
+        const Picture p("worksheet", scale);
+        for (const NumberTable& table : tables) {
+            const PixelRect in = table.inside();
+            const int x = (in.left + table.columnLine) / 2;
+            // The frame is two pixels of black with paper on either side.
+            QVERIFY(p.all(x, table.frame.top, ink) && p.all(x, table.frame.top + 1, ink));
+            QVERIFY(p.all(x, table.frame.top - 1, paper) && p.all(x, in.top, [](QRgb c) { return !ink(c); }));
+            for (int row = 0; row < table.rowCount; ++row) {
+                const PixelRect printed = table.cell(row, table.printedColumn(row));
+                const PixelRect blank = table.blankCell(row);
+                const int y = (blank.top + blank.bottom) / 2;
+                // One pixel of grey between the columns and above each row, paper beside it.
+                QVERIFY(p.all(table.columnLine, y, line));
+                QVERIFY(p.all(table.columnLine - 1, y, paper) && p.all(table.columnLine + 1, y, paper));
+                QVERIFY(p.all(x, blank.top - 1, line) && p.all(x, blank.top, paper));
+                QVERIFY(row == 0 || p.all(x, blank.top - 2, paper)); // the first row's line has the heading above
+                QVERIFY(centred(p.inkCentre(printed.left + 2, printed.top + 2, printed.right - 2, printed.bottom - 2), printed));
+                QVERIFY(p.all((blank.left + blank.right) / 2, y, paper));
+            }
+            const PixelRect heading = table.headingCell();
+            QVERIFY(centred(p.inkCentre(heading.left + 2, heading.top + 2, heading.right - 2, heading.bottom - 2), heading));
         }
     }
 
-    // Each number table: its 2 px frame, inclusive, the line between its columns, and the lines
-    // under the heading and between the rows. Numbers print left in odd rows, right in even ones.
-    void worksheet_data()
-    {
-        QTest::addColumn<QRect>("frame");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QList<int>>("lines");
-        QTest::newRow("table 8") << QRect(QPoint(26, 102), QPoint(192, 529)) << 109 << QList {188, 273, 358, 444};
-        QTest::newRow("table 10") << QRect(QPoint(268, 11), QPoint(434, 523)) << 351 << QList {97, 182, 268, 352, 438};
-        QTest::newRow("table 9") << QRect(QPoint(522, 96), QPoint(688, 523)) << 605 << QList {181, 267, 352, 437};
-    }
-
-    void worksheet()
+    void tenIsCentred()
     {
         QFETCH_GLOBAL(int, scale);
-        QFETCH(QRect, frame);
-        QFETCH(int, column);
-        QFETCH(QList<int>, lines);
-        const Picture p {"worksheet", scale};
-        const int x = (frame.left() + column) / 2, y = (lines[0] + lines[1]) / 2;
-        // A 2 px black frame with white paper right beside: sharp at either size, unlike an enlargement.
-        QVERIFY(p.all(QRect(x, frame.top(), 1, 2), Ink) && p.all(QRect(x, frame.top() - 1, 1, 1), Paper));
-        QVERIFY(p.all(QRect(x, frame.bottom() - 1, 1, 2), Ink) && p.all(QRect(x, frame.bottom() + 1, 1, 1), Paper));
-        QVERIFY(p.all(QRect(frame.left(), y, 2, 1), Ink) && p.all(QRect(frame.left() - 1, y, 1, 1), Paper));
-        QVERIFY(p.all(QRect(frame.right() - 1, y, 2, 1), Ink) && p.all(QRect(frame.right() + 1, y, 1, 1), Paper));
-        // The heading cell is magenta in its corners, clear of the number it holds.
-        const QRect inside = frame.adjusted(2, 2, -2, -2);
-        const QRect heading(inside.topLeft(), QPoint(inside.right(), lines[0] - 1));
-        QVERIFY(p.all(QRect(heading.topLeft() + QPoint(5, 5), QSize(3, 3)), Magenta));
-        QVERIFY(p.all(QRect(heading.bottomRight() - QPoint(7, 7), QSize(3, 3)), Magenta));
-        // A printed number is about 42 px tall and centred in its cell.
-        const auto printed = [&](const QRect& cell) {
-            const QRect ink = p.bounds(cell.adjusted(2, 2, -2, -2), Ink).translated(0, -p.scaled(cell).center().y());
-            return qMin(-ink.top(), ink.bottom()) >= 17 * scale && qMax(-ink.top(), ink.bottom()) < 25 * scale;
-        };
-        QVERIFY(printed(heading));
-        // Each row, under its line, prints a number in one cell and leaves the other, where an answer box lies, white.
-        lines << inside.bottom() + 1;
-        for (int row = 0; row + 1 < lines.size(); ++row) {
-            const QRect left(QPoint(inside.left(), lines[row] + 1), QPoint(column - 1, lines[row + 1] - 1));
-            const QRect right(QPoint(column + 1, left.top()), QPoint(inside.right(), left.bottom()));
-            QVERIFY(printed(row % 2 ? right : left) && p.all((row % 2 ? left : right).adjusted(2, 2, -2, -2), Paper));
-            QVERIFY(p.all(QRect(right.center().x(), lines[row], 1, 1), InkOrShade));
+        const Picture p("ten", scale);
+        const QPointF centre = p.inkCentre(0, 0, p.image.width() / scale - 1, p.image.height() / scale - 1);
+        QVERIFY(qAbs(centre.x() - p.image.width() / scale / 2.0) <= 2);
+        QVERIFY(p.all(1, 1, paper));
+    }
+
+    void facesInTheirColours()
+    {
+        QFETCH_GLOBAL(int, scale);
+        for (const char* name : {"smile", "surprised"}) {
+            const Picture p(name, scale);
+            const QRgb cheek = p.image.pixel(p.image.width() / 4, p.image.height() / 2);
+            QVERIFY2(qRed(cheek) > 200 && qGreen(cheek) > 180 && qBlue(cheek) < 120, name); // yellow
+            QVERIFY(p.all(1, 1, paper));
         }
     }
 };

@@ -9,11 +9,11 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include <vector>
+#include <memory>
 
 namespace sostav::test {
 
-// The offscreen platform has no stacking order, and says so at every raise(); that is no
+// The offscreen platform has no stacking order and says so at every raise(); that is no
 // fault of the program's. Called from initTestCase, after QtTest has taken the messages over.
 inline void muteOffscreenRaise()
 {
@@ -24,86 +24,57 @@ inline void muteOffscreenRaise()
     });
 }
 
-template <typename T = QWidget> T* childOf(const Screen& screen, const char* name)
+template <typename T = QWidget> T* child(const QWidget& screen, const char* name)
 {
     return screen.findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
 }
-inline QWidget* widgetOf(const Screen& screen, const char* name)
-{
-    return childOf(screen, name);
-}
-inline QAbstractButton* buttonOf(const Screen& screen, const char* name)
-{
-    return childOf<QAbstractButton>(screen, name);
-}
-inline QLineEdit* boxOf(const Screen& screen, const char* name)
-{
-    return childOf<QLineEdit>(screen, name);
-}
 
-// Clicks a named button with the mouse, as a child would.
-inline void click(Screen& screen, const char* name)
+inline void click(const QWidget& screen, const char* name)
 {
-    QAbstractButton* button = buttonOf(screen, name);
+    auto* button = child<QAbstractButton>(screen, name);
     QVERIFY2(button, name);
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-// Types into a named box after clicking into it; the text is added where the caret lands.
-inline void type(Screen& screen, const char* name, const QString& text)
+// Replaces a box's whole text as a child would: click in, select all, type.
+inline void fill(const QWidget& screen, const char* name, const QString& text)
 {
-    QLineEdit* box = boxOf(screen, name);
+    auto* box = child<QLineEdit>(screen, name);
     QVERIFY2(box, name);
     QTest::mouseClick(box, Qt::LeftButton);
-    QTest::keyClicks(box, text);
-}
-
-// Replaces a box's whole text, so that data rows can hold any text exactly.
-inline void fill(Screen& screen, const char* name, const QString& text)
-{
-    QLineEdit* box = boxOf(screen, name);
-    QVERIFY2(box, name);
-    box->setFocus();
     box->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(box, Qt::Key_Delete);
-    else
-        box->insert(text);
+    QTest::keyClick(box, Qt::Key_Delete);
+    box->insert(text); // in one go: a long text would take minutes key by key
 }
 
-inline QString textOf(Screen& screen, const char* name)
+inline QString textOf(const QWidget& screen, const char* name)
 {
-    return boxOf(screen, name)->text();
+    return child<QLineEdit>(screen, name)->text();
 }
 
-inline bool shown(Screen& screen, const char* name)
+inline bool shown(const QWidget& screen, const char* name)
 {
-    QWidget* w = widgetOf(screen, name);
+    QWidget* w = child(screen, name);
     return w && w->isVisible();
 }
 
-inline std::vector<Screen*> visibleScreens(const ScreenRegistry& registry)
-{
-    std::vector<Screen*> result;
-    for (ScreenKind kind : AllScreenKinds) {
-        if (Screen* s = registry.existing(kind); s && s->isVisible())
-            result.push_back(s);
-    }
-    return result;
-}
-
-// The name of the widget that holds the keyboard focus in the active window.
 inline QString focusName()
 {
     QWidget* w = QApplication::focusWidget();
     return w ? w->objectName() : QStringLiteral("<none>");
 }
 
-inline QColor pixelAt(QWidget& screen, QPoint logical)
-{
-    const QImage image = screen.grab().toImage();
-    const qreal ratio = image.devicePixelRatio();
-    return image.pixelColor(QPoint(int(logical.x() * ratio), int(logical.y() * ratio)));
-}
+// The program as started, with the menu on display.
+struct Program {
+    ScreenRegistry registry {allScreens()};
+    Program() { registry.start(); }
+    Screen& menu() { return registry.obtain(ScreenKind::Form1); }
+    // Opens an exercise with its menu button, as a child does.
+    Screen& open(const char* menuButton, ScreenKind kind)
+    {
+        click(menu(), menuButton);
+        return *registry.existing(kind);
+    }
+};
 
 } // namespace sostav::test

@@ -15,7 +15,8 @@ wm=$(command -v "${PLACEMENT_WM:-metacity}" || command -v openbox) || { echo "sk
 
 pids=()
 work=$(mktemp -d)
-trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; wait 2>/dev/null; rm -rf "$work"' EXIT
+cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"; }
+trap cleanup EXIT
 if [ -n "${PLACEMENT_DISPLAY:-}" ]; then
     echo "$PLACEMENT_DISPLAY" >"$work/display"
     Xvfb ":$PLACEMENT_DISPLAY" -screen 0 1366x768x24 -nolisten tcp 2>/dev/null & pids+=($!)
@@ -23,7 +24,7 @@ else
     Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null & pids+=($!)
 fi
 for _ in $(seq 50); do [ -s "$work/display" ] && xdpyinfo -display ":$(cat "$work/display")" >/dev/null 2>&1 && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+DISPLAY=":$(cat "$work/display")"; export DISPLAY
 xdpyinfo >/dev/null 2>&1 || { echo "FAIL: the X server did not start"; exit 1; }
 case $wm in *mutter) wmargs=(--x11 --replace) ;; *) wmargs=(--replace) ;; esac
 "$wm" "${wmargs[@]}" >/dev/null 2>&1 & pids+=($!)
@@ -62,8 +63,8 @@ QT_SCALE_FACTOR=1.25 "$bin" & app=$!; pids+=("$app")
 for round in first again; do
     menu=$(shown Form1) || exit 1
     read -r l r t b < <(xprop -id "$menu" _NET_FRAME_EXTENTS | awk -F' = ' '{gsub(",", ""); print $2}')
-    eval "$(xwininfo -id "$menu" | awk '/Absolute upper-left X/{print "x="$4} /Absolute upper-left Y/{print "y="$4}
-        /Width:/{print "w="$2} /Height:/{print "h="$2}')"
+    read -r x y w h < <(xwininfo -id "$menu" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
+        /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}')
     left=$((x - l)) top=$((y - t)) right=$((x + w + r)) bottom=$((y + h + b))
     echo "scale 1.25, menu shown $round: frame from $left,$top to $right,$bottom on 1366x768"
     if [ "$left" -lt 0 ] || [ "$top" -lt 0 ] || [ "$right" -gt 1366 ] || [ "$bottom" -gt 768 ]; then

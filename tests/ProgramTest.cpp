@@ -1,0 +1,119 @@
+// The program's own application object, what assistive technology is told, and the screens
+// on a display of any density (ctest runs this at scale 1 and 2).
+#include "TestSupport.h"
+
+#include "shell/Application.h"
+
+#include <QAccessible>
+#include <QImageReader>
+#include <QLabel>
+#include <QTimer>
+
+#include <stdexcept>
+
+using namespace sostav;
+using namespace sostav::test;
+
+namespace {
+
+const std::pair<const char*, ScreenKind> Screens[] = {{"", ScreenKind::Form1}, {"Command6", ScreenKind::Form3},
+    {"Command4", ScreenKind::Form7}, {"Command7", ScreenKind::Form8}, {"Command8", ScreenKind::Form6}};
+
+QString accessibleName(QObject* object)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(QAccessible::Name) : QStringLiteral("<hidden>");
+}
+
+} // namespace
+
+class ProgramTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { muteOffscreenRaise(); }
+
+    void exceptionStopsAtTheEventLoop()
+    {
+        bool afterwards = false;
+        QTimer::singleShot(0, this, [] { throw std::runtime_error("a stray failure"); });
+        QTimer::singleShot(0, this, [&afterwards] { afterwards = true; });
+        QTRY_VERIFY(afterwards);
+    }
+
+    void windowIconIsTheDrawnIcon()
+    {
+        for (int size : {16, 32, 48, 64}) {
+            const QImage shown = QApplication::windowIcon().pixmap(QSize(size, size), 1.0).toImage();
+            const QImage drawn(QStringLiteral(SOSTAV_ASSETS "/icon-%1.png").arg(size));
+            QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
+    }
+
+    void qtSpeaksRussian()
+    {
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), QStringLiteral("&Копировать"));
+    }
+
+    // Every window and everything a child can reach or see is named in Russian; the
+    // diagrams' lines are drawing, not content, and stay out of the tree.
+    void accessibleNames()
+    {
+        Program program;
+        const QRegularExpression russian(QStringLiteral("[а-яА-ЯёЁ]{2,}"));
+        for (auto [opener, kind] : Screens) {
+            Screen& screen = *opener ? program.open(opener, kind) : program.menu();
+            QVERIFY2(accessibleName(&screen).contains(russian), qPrintable(screen.objectName()));
+            QSet<QString> names;
+            for (QWidget* w : screen.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                const QString name = accessibleName(w);
+                if (w->objectName().startsWith("Line"))
+                    QCOMPARE(name, QStringLiteral("<hidden>"));
+                else if (w->focusPolicy() != Qt::NoFocus || w->objectName().startsWith("Image"))
+                    QVERIFY2(name.contains(russian) || name == "10", qPrintable(w->objectName() + ": " + name));
+                if (w->focusPolicy() != Qt::NoFocus)
+                    QVERIFY2(!names.contains(name), qPrintable(name)); // each box says which it is
+                names << name;
+            }
+            click(screen, "Command1");
+        }
+    }
+
+    // Twice as dense a display shows every screen twice as large, with the pictures drawn
+    // for it, pixel for pixel.
+    void screensAtTheDisplayScale()
+    {
+        Program program;
+        const qreal scale = qApp->devicePixelRatio();
+        for (auto [opener, kind] : Screens) {
+            Screen& screen = *opener ? program.open(opener, kind) : program.menu();
+            const QImage rendered = screen.grab().toImage();
+            QCOMPARE(rendered.size(), screen.size() * scale);
+            QList<QLabel*> images;
+            for (QLabel* label : screen.findChildren<QLabel*>())
+                if (!label->pixmap().isNull())
+                    images << label;
+            for (QLabel* image : images) {
+                for (QLabel* other : images)
+                    other->setVisible(other == image);
+                const QImage shown = image->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+                QCOMPARE(shown.size(), image->size() * scale);
+                // Its top rows, which nothing covers, reach the screen unchanged.
+                const QRect strip(image->pos() * scale, QSize(shown.width(), 4));
+                const QImage onScreen = screen.grab().toImage().convertToFormat(QImage::Format_RGB32);
+                QCOMPARE(onScreen.copy(strip), shown.copy(0, 0, shown.width(), 4));
+            }
+            click(screen, "Command1");
+        }
+    }
+};
+
+int main(int argc, char** argv)
+{
+    Application app(argc, argv);
+    ProgramTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "ProgramTest.moc"
