@@ -5,7 +5,6 @@
 #include "shell/ScreenBuilder.h"
 #include "shell/TextBox.h"
 
-#include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -49,27 +48,16 @@ void Screen::setAnswers(const QString& text)
 void Screen::showVerdict(bool right)
 {
     // Only the latest check is on display: a stale verdict of the other kind would report a
-    // failure as success, or the other way round.
-    setShown(right ? m_roles.wrongVerdict : m_roles.rightVerdict, false);
-    setShown(right ? m_roles.rightVerdict : m_roles.wrongVerdict, true);
+    // failure as success, or the other way round. Coming into view is also what makes a
+    // screen reader read the verdict out (Accessibility.cpp).
+    (right ? m_roles.wrongVerdict : m_roles.rightVerdict)->hide();
+    (right ? m_roles.rightVerdict : m_roles.wrongVerdict)->show();
 }
 
 void Screen::hideVerdicts()
 {
-    setShown(m_roles.rightVerdict, false);
-    setShown(m_roles.wrongVerdict, false);
-}
-
-void Screen::setShown(QWidget* indicator, bool shown)
-{
-    const bool appears = shown && !indicator->isVisible();
-    indicator->setVisible(shown);
-    if (appears && isVisible()) {
-        // A verdict is news to a child who cannot see it: screen readers announce alerts.
-        QAccessibleEvent alert(indicator, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
-        emit announced(indicator);
-    }
+    m_roles.rightVerdict->hide();
+    m_roles.wrongVerdict->hide();
 }
 
 void Screen::present()

@@ -30,8 +30,6 @@ public:
 signals:
     void switchRequested(ScreenKind target);
     void endRequested();
-    // A verdict came into view and was announced to assistive technology.
-    void announced(QWidget* indicator);
 
 protected:
     // A box's text as UTF-8, the form the answer rules read.
@@ -46,7 +44,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void setShown(QWidget* indicator, bool shown);
     void placeAt(QPoint clientPosition);
 
     RoleHandles m_roles;

@@ -1,5 +1,6 @@
 #include "shell/ScreenBuilder.h"
 
+#include "shell/Accessibility.h"
 #include "shell/CommandButton.h"
 #include "shell/Fonts.h"
 #include "shell/LineWidget.h"
@@ -209,6 +210,7 @@ RoleHandles buildScreen(QWidget& window, const ScreenLayout& layout)
             roles.firstFocus = w;
         previous = w;
     }
+    exposeToAssistiveTechnology(window, roles);
     return roles;
 }
 

@@ -3,7 +3,6 @@
 #include "TestSupport.h"
 
 #include <QLabel>
-#include <QSignalSpy>
 
 using namespace sostav;
 using namespace sostav::test;
@@ -136,7 +135,6 @@ private slots:
     {
         QFETCH(int, exercise);
         Screen& screen = open(exercise);
-        QSignalSpy announced(&screen, &Screen::announced);
         QStringList wrong = m_exercise->rightAnswers;
         wrong.last() = "9";
         answer(m_exercise->rightAnswers);
@@ -145,7 +143,6 @@ private slots:
         QCOMPARE(verdict(), "wrong");
         click(screen, m_exercise->check);
         QCOMPARE(verdict(), "wrong");
-        QCOMPARE(announced.count(), 2); // a verdict already in view is not news
 
         click(screen, "Command1");
         QCOMPARE(&m_program->open(m_exercise->opener, m_exercise->kind), &screen);
@@ -229,9 +226,11 @@ private slots:
         const QRect digit = inkOf(typed, typed.rect(), dark);
         QVERIFY2(digit.height() * 100 / box->height() >= (exercise == Ten ? 55 : 45), qPrintable(QString::number(digit.height())));
         int inked = 0;
-        for (int x = digit.left(); x <= digit.right(); ++x)
-            inked += dark(typed.pixelColor(x, digit.center().y())) ? 1 : 0;
-        QVERIFY2(inked * 100 / digit.width() >= (exercise == Ten ? 20 : 30), qPrintable(QString::number(inked))); // bold strokes
+        for (int y = digit.top(); y <= digit.bottom(); ++y)
+            for (int x = digit.left(); x <= digit.right(); ++x)
+                inked += dark(typed.pixelColor(x, y)) ? 1 : 0;
+        const bool bold = inked * 100 / (digit.width() * digit.height()) >= 52; // normal strokes ink about 45 %
+        QCOMPARE(bold, exercise != Ten);
 
         const QImage image = screen.grab().toImage();
         if (exercise == Nine || exercise == Eight) {

@@ -11,3 +11,6 @@ status=$?
 [[ $status == 1 ]] || { echo "exit status $status with an unreachable display, expected 1"; exit 1; }
 grep -q "display :254" <<<"$err" || { echo "unexpected message: $err"; exit 1; }
 echo "no display: $err"
+# A platform chosen by name needs no display variable at all.
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen timeout 2 "$1" >/dev/null 2>&1
+[[ $? == 124 ]] || { echo "QT_QPA_PLATFORM alone did not start the program"; exit 1; }
