@@ -9,18 +9,10 @@ using namespace sostav::worksheet;
 
 namespace {
 
-bool ink(QRgb p)
-{
-    return qGray(p) < 110;
-}
-bool line(QRgb p) // the grey lines, and the JPEG shade beside a sharp edge
-{
-    return qGray(p) < 200;
-}
-bool paper(QRgb p)
-{
-    return qMin(qRed(p), qMin(qGreen(p), qBlue(p))) >= 235;
-}
+// JPEG leaves a few levels of noise beside sharp edges; these thresholds allow for it.
+const auto ink = [](QRgb p) { return qGray(p) < 110; };
+const auto line = [](QRgb p) { return qGray(p) < 200; }; // the grey lines
+const auto paper = [](QRgb p) { return qMin(qRed(p), qMin(qGreen(p), qBlue(p))) >= 235; };
 
 struct Picture {
     QImage image;
