@@ -34,7 +34,7 @@ echo "window manager: ${wm##*/} on $DISPLAY"
 
 # The window of the named screen once it is on display and the window manager is done with it.
 shown() {
-    local id; id=$(timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1)
+    local id; id=$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1)
     [ -n "$id" ] || { echo "FAIL: $1 did not appear" >&2; return 1; }
     sleep 0.5; echo "$id"
 }

@@ -55,7 +55,7 @@ def heard(event):
         shown.append((event.source.getRole(), event.source.name))
 pyatspi.Registry.registerEventListener(heard, "object:state-changed:focused", "object:state-changed:showing")
 
-def wait(done, seconds=5):
+def wait(done, seconds=15):
     end = time.time() + seconds
     while not done() and time.time() < end:
         GLib.MainContext.default().iteration(False) or time.sleep(0.02)
@@ -86,7 +86,7 @@ def check(verdict):
     ok or failures.append(verdict)
 
 start(program, env=dict(os.environ, QT_ACCESSIBILITY="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
-wait(lambda: "выход" in focused(), 15) or sys.exit("FAIL: the menu never took the focus")
+wait(lambda: "выход" in focused(), 45) or sys.exit("FAIL: the menu never took the focus")
 step("Tab", "Состав числа 10")
 step("Return", "Назад")
 step("Tab 5 Tab 6 Tab", "Провер")  # "<=", Text1, Text2, ПРОВЕРКА
