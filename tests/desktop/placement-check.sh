@@ -58,6 +58,8 @@ for trip in 0 1 2 3 4 5; do
 done
 kill "$app"; wait "$app" 2>/dev/null
 [ "$status" = 0 ] || echo "FAIL: a screen did not come back where it first opened"
+# Where the menu and the screen for 10 are stored to open, at 15 twips to the pixel.
+[ "$first1 $first3" = "307,266 310,257" ] || { echo "FAIL: not opened at the stored positions"; status=1; }
 
 QT_SCALE_FACTOR=1.25 "$bin" & app=$!; pids+=("$app")
 for round in first again; do
