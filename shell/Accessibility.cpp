@@ -28,8 +28,7 @@ public:
     QAccessibleInterface* child(int index) const override
     {
         const QList<QWidget*> children = meaningful();
-        return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children[index])
-                                                     : nullptr;
+        return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children[index]) : nullptr;
     }
 
     int indexOfChild(const QAccessibleInterface* child) const override

@@ -17,9 +17,8 @@ Screen& ScreenRegistry::obtain(ScreenKind kind)
     if (!slot) {
         slot = m_factories[static_cast<std::size_t>(kind)]();
         Screen* screen = slot.get();
-        connect(screen, &Screen::switchRequested, this, [this, screen](ScreenKind target) {
-            switchScreen(*screen, target);
-        });
+        connect(screen, &Screen::switchRequested, this,
+            [this, screen](ScreenKind target) { switchScreen(*screen, target); });
         connect(screen, &Screen::endRequested, this, &ScreenRegistry::endProgram);
     }
     return *slot;

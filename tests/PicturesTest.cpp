@@ -82,11 +82,13 @@ private slots:
                 QVERIFY(p.all(table.columnLine - 1, y, paper) && p.all(table.columnLine + 1, y, paper));
                 QVERIFY(p.all(x, blank.top - 1, line) && p.all(x, blank.top, paper));
                 QVERIFY(row == 0 || p.all(x, blank.top - 2, paper)); // the first row's line has the heading above
-                QVERIFY(centred(p.inkCentre(printed.left + 2, printed.top + 2, printed.right - 2, printed.bottom - 2), printed));
+                QVERIFY(centred(
+                    p.inkCentre(printed.left + 2, printed.top + 2, printed.right - 2, printed.bottom - 2), printed));
                 QVERIFY(p.all((blank.left + blank.right) / 2, y, paper));
             }
             const PixelRect heading = table.headingCell();
-            QVERIFY(centred(p.inkCentre(heading.left + 2, heading.top + 2, heading.right - 2, heading.bottom - 2), heading));
+            QVERIFY(centred(
+                p.inkCentre(heading.left + 2, heading.top + 2, heading.right - 2, heading.bottom - 2), heading));
         }
     }
 

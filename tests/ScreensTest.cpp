@@ -21,8 +21,8 @@ struct Exercise {
     QString resetText;
 };
 
-const QStringList SheetBoxes {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9",
-    "Text10", "Text11", "Text12", "Text13"};
+const QStringList SheetBoxes {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10",
+    "Text11", "Text12", "Text13"};
 const QStringList SheetKey {"3", "1", "2", "0", "7", "9", "6", "8", "5", "8", "6", "5", "7"};
 
 const Exercise Exercises[] = {
@@ -100,7 +100,8 @@ private slots:
         spelt[4] = "07.0";
         QTest::newRow("10: 0.3 and 9.7") << 0 << QStringList {"0.3", "9.7"} << "right";
         QTest::newRow("10: 12 and -2") << 0 << QStringList {"12", "-2"} << "right";
-        QTest::newRow("10: 3 after 100000 blanks, and 7") << 0 << QStringList {QString(100000, ' ') + "3", "7"} << "right";
+        QTest::newRow("10: 3 after 100000 blanks, and 7")
+            << 0 << QStringList {QString(100000, ' ') + "3", "7"} << "right";
         QTest::newRow("10: empty boxes") << 0 << QStringList {} << "wrong";
         QTest::newRow("10: a sum past the range") << 0 << QStringList {"1e308", "1e308"} << "wrong";
         QTest::newRow("9: 9 and an empty box") << 1 << QStringList {"9", ""} << "right";
@@ -201,7 +202,8 @@ private slots:
         }
         QVERIFY(QTest::qWaitForWindowActive(screen)); // the caret and focus frame as the child sees them
         const QImage looks = screen->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QString file = QStringLiteral(SOSTAV_LOOKS "/%1.png").arg(QString(QTest::currentDataTag()).replace(' ', '-'));
+        const QString file
+            = QStringLiteral(SOSTAV_LOOKS "/%1.png").arg(QString(QTest::currentDataTag()).replace(' ', '-'));
         if (qEnvironmentVariableIsSet("SOSTAV_UPDATE_LOOKS"))
             QVERIFY(looks.save(file));
         const QImage expected = QImage(file).convertToFormat(QImage::Format_RGB32);

@@ -13,6 +13,7 @@ namespace {
 
 using enum WidgetKind;
 
+// clang-format off
 // Exercise tables with one fault each; a real screen built from one fails to compile.
 constexpr WidgetRow Back {.name = "Command1", .kind = CommandButton, .tabIndex = 0, .role = Role::Back};
 constexpr WidgetRow Check {.name = "Command2", .kind = CommandButton, .tabIndex = 1, .role = Role::Check};
@@ -41,6 +42,7 @@ constexpr WidgetRow LayerRows[] = {
     {.name = "Text1", .kind = TextBox, .left = 1500, .top = 1500, .width = 1500, .height = 1500, .back = Rgb(255, 255, 0), .tabIndex = 2},
 };
 constexpr ScreenLayout LayerLayout {.name = "Layers", .background = Rgb(255, 255, 255), .clientWidth = 4500, .clientHeight = 4500, .widgets = LayerRows};
+// clang-format on
 
 QColor pixelAt(QWidget& screen, QPoint p)
 {
