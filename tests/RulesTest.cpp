@@ -53,7 +53,7 @@ private slots:
         readingColumns();
         row("empty", "", 0);
         row("blanks between digits", "2 4\t5\n7", 2457);
-        row("blanks after the sign and around the point", "- 3 . 2 5", -3.25);
+        row("blanks before and after the sign and around the point", "\t- 3\n. 2 5", -3.25);
         row("carriage return is no blank", "1\r2", 1);
         row("plus", "+3", 3);
         row("point first", ".5", 0.5);
@@ -94,6 +94,7 @@ private slots:
         row("sign before the prefix", "-&H5", 0);
         row("prefix without digits", "&HG", 0);
         row("unknown prefix", "&B1", 0);
+        row("ampersand then digits", "&17", 0);
     }
     void radixForms() { verifyReading(); }
 
@@ -112,6 +113,7 @@ private slots:
         row("negative past the range", "-1e400", Overflow);
         row("exponent beyond 64 bits", "1e18446744073709551617", Overflow);
         row("negative exponent beyond 64 bits", "1e-18446744073709551617", 0);
+        row("just below half the smallest subnormal", "2.4703282292062327e-324", 0);
         row("zeros after the point, shifted back", "0." + QByteArray(1000, '0') + "1e1001", 1);
         row("a million digits", QByteArray(1'000'000, '3') + "e-999999", 3.3333333333333335);
         row("a million exponent digits on zero", "0e" + QByteArray(1'000'000, '9'), 0);

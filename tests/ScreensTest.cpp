@@ -129,6 +129,7 @@ private slots:
     {
         QFETCH(int, exercise);
         Screen& screen = open(exercise);
+        QCOMPARE(verdict(), "none");
         QStringList wrong = m_exercise->rightAnswers;
         wrong.last() = "9";
         answer(m_exercise->rightAnswers);
@@ -194,6 +195,7 @@ private slots:
         QFETCH(bool, right);
         QApplication::setCursorFlashTime(0); // a caret that never blinks is always drawn
         QWidget* screen = &m_program->menu();
+        screen->resize(937, 545); // enlarged, the menu shows "выход" too
         if (exercise >= 0) {
             screen = &open(exercise);
             QStringList wrong = m_exercise->rightAnswers;

@@ -123,6 +123,8 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QStringList, order);
         Screen& screen = opener.isEmpty() ? m_program->menu() : m_program->open(opener, ScreenKind(kind));
+        QCOMPARE(screen.focusWidget()->objectName(), order.first()); // even before the window is active
+        QCOMPARE(screen.windowTitle(), QByteArray(QTest::currentDataTag()) == "menu" ? "Form1" : screen.objectName());
         QVERIFY(QTest::qWaitForWindowActive(&screen));
         QStringList forward {focusName()}, backward;
         for (int i = 0; i < order.size(); ++i) {
