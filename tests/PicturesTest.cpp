@@ -92,15 +92,6 @@ private slots:
         }
     }
 
-    void tenIsCentred()
-    {
-        QFETCH_GLOBAL(int, scale);
-        const Picture p("ten", scale);
-        const QPointF centre = p.inkCentre(0, 0, p.image.width() / scale - 1, p.image.height() / scale - 1);
-        QVERIFY(qAbs(centre.x() - p.image.width() / scale / 2.0) <= 2);
-        QVERIFY(p.all(1, 1, paper));
-    }
-
     void facesInTheirColours()
     {
         QFETCH_GLOBAL(int, scale);

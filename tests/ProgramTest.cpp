@@ -19,12 +19,6 @@ namespace {
 const std::pair<const char*, ScreenKind> Screens[] = {{"", ScreenKind::Form1}, {"Command6", ScreenKind::Form3},
     {"Command4", ScreenKind::Form7}, {"Command7", ScreenKind::Form8}, {"Command8", ScreenKind::Form6}};
 
-QString accessibleName(QObject* object)
-{
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
-    return face ? face->text(QAccessible::Name) : QStringLiteral("<hidden>");
-}
-
 } // namespace
 
 class ProgramTest : public QObject {
@@ -56,59 +50,48 @@ private slots:
         QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), QStringLiteral("&Копировать"));
     }
 
-    // Every window and everything a child can reach or see is named in Russian; the
-    // diagrams' lines are drawing, not content, and stay out of the tree.
-    void accessibleNames()
+    // Every window and everything a child can reach or see is named in Russian, the
+    // diagrams' lines (drawing, not content) left out; and a display twice as dense shows
+    // every screen twice as large, with the pictures drawn for it, pixel for pixel.
+    void everyScreen()
     {
         Program program;
         const QRegularExpression russian(QStringLiteral("[а-яА-ЯёЁ]{2,}"));
+        const qreal scale = qApp->devicePixelRatio();
         for (auto [opener, kind] : Screens) {
             Screen& screen = *opener ? program.open(opener, kind) : program.menu();
             QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(&screen);
             QCOMPARE(frame->role(), QAccessible::Window); // what screen readers announce a window by
-            QVERIFY2(accessibleName(&screen).contains(russian), qPrintable(screen.objectName()));
+            QVERIFY2(frame->text(QAccessible::Name).contains(russian), qPrintable(screen.objectName()));
             QSet<QString> names;
+            QList<QLabel*> images;
             for (QWidget* w : screen.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                const QString name = accessibleName(w);
+                QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+                const QString name = face->text(QAccessible::Name);
                 if (w->objectName().startsWith("Line"))
-                    QCOMPARE(frame->indexOfChild(QAccessible::queryAccessibleInterface(w)), -1);
+                    QCOMPARE(frame->indexOfChild(face), -1);
                 // Orca reads a notification out the moment it comes into view; an alert event
                 // never reaches it.
                 if (!w->isVisibleTo(&screen))
-                    QCOMPARE(QAccessible::queryAccessibleInterface(w)->role(), QAccessible::Notification);
+                    QCOMPARE(face->role(), QAccessible::Notification);
                 else if (w->focusPolicy() != Qt::NoFocus || w->objectName().startsWith("Image"))
                     QVERIFY2(name.contains(russian) || name == "10", qPrintable(w->objectName() + ": " + name));
                 if (w->focusPolicy() != Qt::NoFocus)
                     QVERIFY2(!names.contains(name), qPrintable(name)); // each box says which it is
                 names << name;
-            }
-            click(screen, "Command1");
-        }
-    }
-
-    // Twice as dense a display shows every screen twice as large, with the pictures drawn
-    // for it, pixel for pixel.
-    void screensAtTheDisplayScale()
-    {
-        Program program;
-        const qreal scale = qApp->devicePixelRatio();
-        for (auto [opener, kind] : Screens) {
-            Screen& screen = *opener ? program.open(opener, kind) : program.menu();
-            const QImage rendered = screen.grab().toImage();
-            QCOMPARE(rendered.size(), screen.size() * scale);
-            QList<QLabel*> images;
-            for (QLabel* label : screen.findChildren<QLabel*>())
-                if (!label->pixmap().isNull())
+                if (auto* label = qobject_cast<QLabel*>(w); label && !label->pixmap().isNull())
                     images << label;
+            }
+            QCOMPARE(screen.grab().size(), screen.size() * scale);
             for (QLabel* image : images) {
                 for (QLabel* other : images)
                     other->setVisible(other == image);
                 const QImage shown = image->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
                 QCOMPARE(shown.size(), image->size() * scale);
                 // Its top rows, which nothing covers, reach the screen unchanged.
-                const QRect strip(image->pos() * scale, QSize(shown.width(), 4));
                 const QImage onScreen = screen.grab().toImage().convertToFormat(QImage::Format_RGB32);
-                QCOMPARE(onScreen.copy(strip), shown.copy(0, 0, shown.width(), 4));
+                QCOMPARE(onScreen.copy(QRect(image->pos() * scale, QSize(shown.width(), 4))),
+                    shown.copy(0, 0, shown.width(), 4));
             }
             click(screen, "Command1");
         }

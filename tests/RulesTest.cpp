@@ -62,9 +62,7 @@ private slots:
         row("comma stops", "3,9", 3);
         row("sign after the number", "3-", 3);
         row("two signs", "+-5", 0);
-        row("lone sign", "-", 0);
         row("letters first", "x5", 0);
-        row("digits then letters", "5abc", 5);
         row("words between numbers", "24 and 57", 24);
         row("e exponent", "1e1", 10);
         row("D exponent with a fraction", "2.5D3", 2500);
@@ -88,7 +86,6 @@ private slots:
         row("32-bit sign bit", "&H80000000", -2147483648.0);
         row("33 bits", "&H100000000", Overflow);
         row("octal", "&o17", 15);
-        row("16-bit octal all set", "&O177777", -1);
         row("32-bit octal all set", "&O37777777777", -1);
         row("8 is no octal digit", "&O78", 7);
         row("sign before the prefix", "-&H5", 0);
@@ -129,7 +126,6 @@ private slots:
         QTest::newRow("4 and 5 make 9") << QByteArray("4") << QByteArray("5") << 9.0 << Pass;
         QTest::newRow("8 and an empty box make 8") << QByteArray("8") << QByteArray() << 8.0 << Pass;
         QTest::newRow("tenths add up exactly") << QByteArray("0.3") << QByteArray("9.7") << 10.0 << Pass;
-        QTest::newRow("&H5 and 4 make 9") << QByteArray("&H5") << QByteArray("4") << 9.0 << Pass;
         QTest::newRow("4 and 4 are not 9") << QByteArray("4") << QByteArray("4") << 9.0 << Fail;
         QTest::newRow("nearly 10 is not rounded") << QByteArray("9.999999") << QByteArray("0") << 10.0 << Fail;
         QTest::newRow("large values cancel") << QByteArray("1e308") << QByteArray("-1e308") << 0.0 << Pass;
@@ -155,8 +151,6 @@ private slots:
         QTest::addColumn<double>("expected");
         QTest::addColumn<TestOutcome>("outcome");
         QTest::newRow("a reset's space is 0") << QByteArray(" ") << 0.0 << Pass;
-        QTest::newRow("03 is 3") << QByteArray("03") << 3.0 << Pass;
-        QTest::newRow("3abc is 3") << QByteArray("3abc") << 3.0 << Pass;
         QTest::newRow("1 is not 0") << QByteArray("1") << 0.0 << Fail;
         QTest::newRow("nearly 7 is not rounded") << QByteArray("6.9999") << 7.0 << Fail;
         QTest::newRow("past the range") << QByteArray("1e400") << 0.0 << Beyond;

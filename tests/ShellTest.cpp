@@ -202,7 +202,6 @@ private slots:
         QTest::newRow("fits") << QRect(307, 266, 711, 373) << QPoint(307, 266);
         QTest::newRow("off the bottom") << QRect(307, 420, 711, 373) << QPoint(307, 390);
         QTest::newRow("title bar above the top") << QRect(307, 10, 711, 373) << QPoint(307, 25);
-        QTest::newRow("off the right") << QRect(700, 266, 711, 373) << QPoint(650, 266);
         QTest::newRow("larger than the desktop") << QRect(307, 266, 2000, 1000) << QPoint(5, 25);
     }
     void fittingOnTheDesktop()

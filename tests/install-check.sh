@@ -8,11 +8,8 @@ for tool in desktop-file-validate appstreamcli; do
     command -v $tool >/dev/null || { echo "skipped: $tool not found (desktop-file-utils, appstream)"; exit 77; }
 done
 prefix=$(mktemp -d)
-# Installing one component writes install_manifest_<component>.txt, never install_manifest.txt;
-# a manifest of that name that existed before is put back afterwards.
-scratch=$build/install_manifest_Unspecified.txt
-[[ -e $scratch ]] && cp -p "$scratch" "$prefix.manifest"
-trap 'rm -rf "$prefix"; if [[ -e $prefix.manifest ]]; then mv "$prefix.manifest" "$scratch"; else rm -f "$scratch"; fi' EXIT
+# Installing one component writes install_manifest_<component>.txt, never install_manifest.txt.
+trap 'rm -rf "$prefix" "$build/install_manifest_Unspecified.txt"' EXIT
 
 cmake --install "$build" --component Unspecified --prefix "$prefix" >/dev/null
 test -x "$prefix/bin/sostav"

@@ -4,7 +4,6 @@
 # leave both windows exactly where they first opened, and on a small screen at 125 %
 # scale the menu, title bar and borders included, must lie wholly on the screen.
 # Usage: placement-check.sh <path-to-sostav>   (exit 77: a needed tool is missing)
-# PLACEMENT_DISPLAY=N picks the display number (by default the X server chooses one);
 # PLACEMENT_WM=openbox or mutter tries another window manager than metacity.
 set -u
 bin=${1:?usage: placement-check.sh <path-to-sostav>}
@@ -17,12 +16,7 @@ pids=()
 work=$(mktemp -d)
 cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
-if [ -n "${PLACEMENT_DISPLAY:-}" ]; then
-    echo "$PLACEMENT_DISPLAY" >"$work/display"
-    Xvfb ":$PLACEMENT_DISPLAY" -screen 0 1366x768x24 -nolisten tcp 2>/dev/null & pids+=($!)
-else
-    Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null & pids+=($!)
-fi
+Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null & pids+=($!)
 for _ in $(seq 50); do [ -s "$work/display" ] && xdpyinfo -display ":$(cat "$work/display")" >/dev/null 2>&1 && break; sleep 0.1; done
 DISPLAY=":$(cat "$work/display")"; export DISPLAY
 xdpyinfo >/dev/null 2>&1 || { echo "FAIL: the X server did not start"; exit 1; }

@@ -3,8 +3,7 @@
 a virtual X display with session and accessibility buses of its own, and checks that each
 verdict reaches AT-SPI as a notification coming into view, the event on which screen
 readers such as Orca speak, while the focus stays on the check button.
-Usage: speech-check.py <path-to-sostav>   (exit 77: a needed tool is missing)
-SPEECH_DISPLAY=N picks the display number (by default the X server chooses one)."""
+Usage: speech-check.py <path-to-sostav>   (exit 77: a needed tool is missing)"""
 import os, shutil, subprocess, sys, time
 
 LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
@@ -34,15 +33,10 @@ children = []
 def start(*command, **options):
     children.append(subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **options))
 
-if os.environ.get("SPEECH_DISPLAY"):
-    display = os.environ["SPEECH_DISPLAY"]
-    start("Xvfb", ":" + display, "-nolisten", "tcp")
-    time.sleep(1)
-else:  # the server writes its number once it takes connections
-    ready, told = os.pipe()
-    start("Xvfb", "-displayfd", str(told), "-nolisten", "tcp", pass_fds=[told])
-    os.close(told)
-    display = os.read(ready, 16).decode().strip() or sys.exit("FAIL: the X server did not start")
+ready, told = os.pipe()  # the server writes its display number once it takes connections
+start("Xvfb", "-displayfd", str(told), "-nolisten", "tcp", pass_fds=[told])
+os.close(told)
+display = os.read(ready, 16).decode().strip() or sys.exit("FAIL: the X server did not start")
 os.environ["DISPLAY"] = ":" + display
 start(LAUNCHER, "--launch-immediately")
 time.sleep(1)
