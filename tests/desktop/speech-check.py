@@ -4,7 +4,7 @@ a virtual X display with session and accessibility buses of its own, and checks 
 verdict reaches AT-SPI as a notification coming into view, the event on which screen
 readers such as Orca speak, while the focus stays on the check button.
 Usage: speech-check.py <path-to-sostav>   (exit 77: a needed tool is missing)"""
-import os, shutil, subprocess, sys, time
+import atexit, os, shutil, subprocess, sys, time
 
 LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 
@@ -29,7 +29,8 @@ if os.environ.get("SPEECH_CHECK_BUS") != str(os.getppid()):  # not yet inside a 
     os.environ["SPEECH_CHECK_BUS"] = str(os.getpid())  # dbus-run-session becomes our parent
     os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, __file__, program])
 
-children = []
+children = []  # ended however the check ends, a failure included
+atexit.register(lambda: [child.terminate() for child in reversed(children)])
 def start(*command, **options):
     children.append(subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **options))
 
@@ -92,6 +93,4 @@ step("Tab", "Состав числа 9")
 step("Return", "Назад")
 step("Tab Tab Tab", "Провер")
 check("подумай")
-for child in reversed(children):
-    child.terminate()
 sys.exit(1 if failures else 0)
