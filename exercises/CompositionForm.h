@@ -4,8 +4,8 @@
 
 namespace sostav {
 
-// A split diagram: a number joined by two lines to two answer boxes, judged with a face.
-// The compositions of 8 and 9 share it and differ only in their tables and targets.
+// A composition screen: two answer boxes whose sum must make the screen's number. The
+// compositions of 10, 9 and 8 differ only in their tables and targets.
 class CompositionForm : public Screen {
     Q_OBJECT
 
@@ -14,7 +14,6 @@ protected:
 
 private:
     void check();
-    void reset();
 
     double m_target;
 };

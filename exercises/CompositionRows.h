@@ -125,6 +125,7 @@ constexpr ScreenLayout layout(std::string_view name, std::string_view accessible
         .clientHeight = 5595,
         .left = 4650,
         .top = 3855,
+        .resetText = " ", // one space, not empty: whatever the child types next is read around it
         .widgets = rows};
 }
 

@@ -1,7 +1,5 @@
 #include "exercises/Form3.h"
 
-#include "exercises/rules/AnswerTests.h"
-#include "shell/CommandButton.h"
 #include "shell/Palette.h"
 
 namespace sostav {
@@ -141,30 +139,14 @@ constexpr ScreenLayout Layout {.name = "Form3",
     .clientHeight = 5595,
     .left = 4650,
     .top = 3855,
+    .resetText = "", // unlike the other screens' single space: the first character typed is the whole text
     .widgets = Widgets};
-
-constexpr double Target = 10.0;
 
 } // namespace
 
 Form3::Form3()
-    : Screen(CheckedLayout(Layout, Purpose::Exercise))
+    : CompositionForm(CheckedLayout(Layout, Purpose::Exercise), 10.0)
 {
-    connect(roles().check, &QAbstractButton::clicked, this, &Form3::check);
-    connect(roles().reset, &QAbstractButton::clicked, this, &Form3::reset);
-}
-
-void Form3::check()
-{
-    // A sum that overflows is simply not ten.
-    showVerdict(sumTest(answer(1), answer(0), Target));
-}
-
-void Form3::reset()
-{
-    // Empty, unlike the other screens' single space: the first character typed is the whole text.
-    setAnswers(QString());
-    hideVerdicts();
 }
 
 } // namespace sostav

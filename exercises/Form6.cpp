@@ -112,6 +112,7 @@ constexpr ScreenLayout Layout {.name = "Form6",
     .clientWidth = 14595,
     .clientHeight = 9165,
     .placement = Placement::DesktopDefault,
+    .resetText = " ",
     .widgets = Widgets};
 
 } // namespace
@@ -121,7 +122,6 @@ Form6::Form6()
 {
     static_assert(worksheet::answerBoxCount == rowsWith(Widgets, Role::Answer), "one box per blank cell");
     connect(roles().check, &QAbstractButton::clicked, this, &Form6::check);
-    connect(roles().reset, &QAbstractButton::clicked, this, &Form6::reset);
 }
 
 void Form6::check()
@@ -132,12 +132,6 @@ void Form6::check()
     for (int slot = 0; slot < worksheet::answerBoxCount; ++slot)
         right = valueTest(answer(std::size_t(slot)), worksheet::missingPart(slot)) && right;
     showVerdict(right);
-}
-
-void Form6::reset()
-{
-    setAnswers(QStringLiteral(" "));
-    hideVerdicts();
 }
 
 } // namespace sostav

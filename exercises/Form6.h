@@ -13,7 +13,6 @@ public:
 
 private:
     void check();
-    void reset();
 };
 
 } // namespace sostav

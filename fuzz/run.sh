@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Builds the answer-rules fuzzer with libFuzzer, AddressSanitizer and UBSan and runs it for
-# a bounded time (default 60 s; a number gives seconds, anything else goes to libFuzzer as
-# is); exits non-zero on any finding. The build, the grown corpus and the findings live in
+# Builds the answer-rules fuzzer (libFuzzer, ASan, UBSan) and runs it 60 s, or N seconds, or
+# with libFuzzer's own options; non-zero on a finding. Build, corpus and findings live in
 # ${FUZZ_BUILD:-<repo>/fuzz-build}; replay one with <build>/RulesFuzzer <finding>.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)

@@ -25,7 +25,11 @@ QMargins knownFrame;
 Screen::Screen(CheckedLayout layout)
     : QWidget(nullptr)
     , m_roles(buildScreen(*this, *layout))
+    , m_resetText(QString::fromUtf8(layout->resetText.data(), qsizetype(layout->resetText.size())))
 {
+    // Every reset does the same: the boxes get the screen's reset text, the verdicts go.
+    if (m_roles.reset)
+        connect(m_roles.reset, &QAbstractButton::clicked, this, &Screen::reset);
     if (m_roles.back)
         connect(m_roles.back, &QAbstractButton::clicked, this, [this] { emit switchRequested(ScreenKind::Form1); });
     if (m_roles.exit)
@@ -39,10 +43,12 @@ std::string Screen::answer(std::size_t slot) const
     return m_roles.answers.at(slot)->text().toStdString();
 }
 
-void Screen::setAnswers(const QString& text)
+void Screen::reset()
 {
     for (TextBox* box : m_roles.answers)
-        box->setText(text);
+        box->setText(m_resetText);
+    m_roles.rightVerdict->hide();
+    m_roles.wrongVerdict->hide();
 }
 
 void Screen::showVerdict(bool right)
@@ -52,12 +58,6 @@ void Screen::showVerdict(bool right)
     // screen reader read the verdict out (Accessibility.cpp).
     (right ? m_roles.wrongVerdict : m_roles.rightVerdict)->hide();
     (right ? m_roles.rightVerdict : m_roles.wrongVerdict)->show();
-}
-
-void Screen::hideVerdicts()
-{
-    m_roles.rightVerdict->hide();
-    m_roles.wrongVerdict->hide();
 }
 
 void Screen::present()

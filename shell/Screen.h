@@ -34,9 +34,7 @@ signals:
 protected:
     // A box's text as UTF-8, the form the answer rules read.
     std::string answer(std::size_t slot) const;
-    void setAnswers(const QString& text);
     void showVerdict(bool right);
-    void hideVerdicts();
 
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -44,9 +42,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void reset();
     void placeAt(QPoint clientPosition);
 
     RoleHandles m_roles;
+    QString m_resetText;
     QPointer<QWidget> m_lastFocus;
     bool m_shownBefore = false;
     std::optional<QPoint> m_leftAt; // the client area's place when the screen was last hidden

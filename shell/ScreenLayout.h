@@ -20,6 +20,7 @@ struct ScreenLayout {
     int left = 0; // twips from the desktop's top-left corner, StoredPosition only
     int top = 0;
     Placement placement = Placement::StoredPosition;
+    std::string_view resetText; // what the reset leaves in every answer box
     std::span<const WidgetRow> widgets;
 };
 

@@ -79,7 +79,8 @@ class ScreensTest : public QObject {
     }
     QString verdict() const
     {
-        const bool right = shown(*m_screen, m_exercise->right), wrong = shown(*m_screen, m_exercise->wrong);
+        const bool right = child(*m_screen, m_exercise->right)->isVisible();
+        const bool wrong = child(*m_screen, m_exercise->wrong)->isVisible();
         return right && wrong ? "both" : right ? "right" : wrong ? "wrong" : "none";
     }
 

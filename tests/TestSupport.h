@@ -52,12 +52,6 @@ inline QString textOf(const QWidget& screen, const char* name)
     return child<QLineEdit>(screen, name)->text();
 }
 
-inline bool shown(const QWidget& screen, const char* name)
-{
-    QWidget* w = child(screen, name);
-    return w && w->isVisible();
-}
-
 inline QString focusName()
 {
     QWidget* w = QApplication::focusWidget();

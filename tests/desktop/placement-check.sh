@@ -1,10 +1,8 @@
 #!/bin/bash
-# Runs the program under a real window manager on a virtual X display and checks that
-# the screens stay where they belong: five trips menu -> "Состав числа 10" -> back must
-# leave both windows exactly where they first opened, and on a small screen at 125 %
-# scale the menu, title bar and borders included, must lie wholly on the screen.
+# Under a real window manager (metacity; PLACEMENT_WM=openbox or mutter for another) on a
+# virtual display: five trips menu -> "Состав числа 10" -> back leave both windows at their
+# stored places, and at 125 % on 1366x768 the menu's whole frame is on the screen.
 # Usage: placement-check.sh <path-to-sostav>   (exit 77: a needed tool is missing)
-# PLACEMENT_WM=openbox or mutter tries another window manager than metacity.
 set -u
 bin=${1:?usage: placement-check.sh <path-to-sostav>}
 for tool in Xvfb xdotool xwininfo xprop xdpyinfo; do

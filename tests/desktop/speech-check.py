@@ -1,8 +1,7 @@
 #!/usr/bin/python3
-"""A child who cannot see the screen hears every verdict. Drives the program by keyboard on
-a virtual X display with session and accessibility buses of its own, and checks that each
-verdict reaches AT-SPI as a notification coming into view, the event on which screen
-readers such as Orca speak, while the focus stays on the check button.
+"""A child who cannot see the screen hears every verdict: driven by keyboard on a virtual
+display with buses of its own, each verdict reaches AT-SPI as a notification coming into
+view (what Orca speaks), the focus staying on the check button.
 Usage: speech-check.py <path-to-sostav>   (exit 77: a needed tool is missing)"""
 import atexit, os, shutil, subprocess, sys, time
 
