@@ -155,25 +155,45 @@ private slots:
         QCOMPARE(focusName(), QStringLiteral("Text2"));
     }
 
-    // Space, Return and the keypad's Enter press the focused button; Escape presses nothing.
+    // Space, Return and the keypad's Enter press the focused button once however long they
+    // are held, and only when the press reached it too; Escape presses nothing. Steps: p a
+    // press, r a release, capitals the key's auto-repeat, @t the event's time.
     void keys_data()
     {
         QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("presses");
-        QTest::newRow("Space") << int(Qt::Key_Space) << true;
-        QTest::newRow("Return") << int(Qt::Key_Return) << true;
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << true;
-        QTest::newRow("Escape") << int(Qt::Key_Escape) << false;
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("presses");
+        QTest::newRow("Space") << int(Qt::Key_Space) << "p r" << 1;
+        QTest::newRow("Return") << int(Qt::Key_Return) << "p r" << 1;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << "p r" << 1;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << "p r" << 0;
+        QTest::newRow("Return held") << int(Qt::Key_Return) << "p P R P R P r" << 1;
+        QTest::newRow("keypad Enter held") << int(Qt::Key_Enter) << "p P R P r" << 1;
+        QTest::newRow("Space held") << int(Qt::Key_Space) << "p P R P r" << 1;
+        QTest::newRow("Return held, repeats passed on as presses")
+            << int(Qt::Key_Return) << "p@100 r@700 p@700 r@750 p@750 r@900" << 1;
+        QTest::newRow("Return pressed in another window") << int(Qt::Key_Return) << "P R P r" << 0;
+        QTest::newRow("Space pressed in another window") << int(Qt::Key_Space) << "r@700 p@700 r@900" << 0;
     }
     void keys()
     {
         QFETCH(int, key);
-        QFETCH(bool, presses);
+        QFETCH(QString, steps);
+        QFETCH(int, presses);
         QSignalSpy ended(&m_program->registry, &ScreenRegistry::programEnded);
-        press(Qt::Key(key)); // on "выход", which holds the focus at start
-        QCOMPARE(ended.count(), presses ? 1 : 0);
-        QCOMPARE(visibleScreens().isEmpty(), presses);
-        if (!presses) {
+        QWidget* exit = QApplication::focusWidget(); // "выход" holds the focus at start
+        QVERIFY(exit);
+        const auto modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        for (const QString& step : steps.split(' ')) {
+            const bool press = step.front().toLower() == 'p';
+            QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, key, modifiers, QString(),
+                step.front().isUpper());
+            event.setTimestamp(step.section('@', 1).toULongLong());
+            QApplication::sendEvent(exit, &event);
+        }
+        QCOMPARE(ended.count(), presses);
+        QCOMPARE(visibleScreens().isEmpty(), presses > 0);
+        if (presses == 0 && key == Qt::Key_Escape) {
             Screen& ten = m_program->open("Command6", ScreenKind::Form3);
             QVERIFY(QTest::qWaitForWindowActive(&ten));
             press(Qt::Key(key)); // on "<=", no default button takes it either
