@@ -22,7 +22,7 @@ packages=(build-essential cmake qt6-base-dev fonts-liberation2 qt6-translations-
 # files, and a real desktop to try the program on: an X server, a window manager, a way to
 # press its buttons and the accessibility bus a screen reader listens on.
 test_packages=(clang libclang-rt-14-dev desktop-file-utils appstream
-    xvfb metacity xdotool x11-utils at-spi2-core dbus python3-pyatspi)
+    qt6-wayland xvfb metacity openbox xdotool x11-utils at-spi2-core dbus python3-pyatspi)
 [[ $action == test ]] && packages+=("${test_packages[@]}")
 
 setup/ensure-packages.sh "${packages[@]}"

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QResource>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +17,25 @@ namespace {
 QtMessageHandler qtHandler = nullptr;
 bool starting = true;
 QString platformProblem;
+QStringList unreachable; // displays that refused the connection, as a person would name them
+
+// Qt reports a display that is not there in words of its own per platform, and for Wayland
+// only as a plugin that "could not be loaded even though it was found", which sends a parent
+// looking for a missing package.
+bool noteUnreachable(const QString& message)
+{
+    if (message.startsWith(QLatin1String("Failed to create wl_display"))) {
+        unreachable << QStringLiteral("Wayland display ") + qEnvironmentVariable("WAYLAND_DISPLAY", "wayland-0");
+        return true;
+    }
+    if (message.startsWith(QLatin1String("could not connect to display"))) {
+        // Tried as a fallback where no X display was named, it says nothing worth passing on.
+        if (const QString name = message.section(QLatin1Char(' '), -1); !name.isEmpty())
+            unreachable << QStringLiteral("X display ") + name;
+        return true;
+    }
+    return false;
+}
 
 void reportFatal(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
@@ -23,7 +43,7 @@ void reportFatal(QtMsgType type, const QMessageLogContext& context, const QStrin
     if (type != QtFatalMsg) {
         // While the platform is being opened, its complaints are kept for the one line
         // below rather than printed as a cascade of internals.
-        if (starting && platformMessage) {
+        if (starting && (noteUnreachable(message) || platformMessage)) {
             if (platformProblem.isEmpty())
                 platformProblem = message;
             return;
@@ -34,7 +54,10 @@ void reportFatal(QtMsgType type, const QMessageLogContext& context, const QStrin
     }
     // Qt would abort and leave a core dump; a desktop without a usable display is an
     // ordinary situation that deserves one clear line instead.
-    const QString problem = platformProblem.isEmpty() ? message.section(QLatin1Char('\n'), 0, 0) : platformProblem;
+    const QString problem = !unreachable.isEmpty()
+        ? QStringLiteral("could not connect to ") + unreachable.join(QLatin1String(" or "))
+        : platformProblem.isEmpty() ? message.section(QLatin1Char('\n'), 0, 0)
+                                    : platformProblem;
     std::fprintf(stderr, "sostav: cannot open a window: %s\n", qPrintable(problem));
     std::_Exit(1);
 }
