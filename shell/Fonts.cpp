@@ -2,6 +2,9 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <cmath>
+
 namespace sostav {
 
 namespace {
@@ -25,12 +28,12 @@ QStringList families(FontFace face)
 
 } // namespace
 
-QFont fontFor(const FontStyle& style)
+QFont fontFor(const FontStyle& style, double scale)
 {
     QFont font;
     font.setFamilies(families(style.face));
     font.setStyleHint(style.face == FontFace::TimesNewRoman ? QFont::Serif : QFont::SansSerif);
-    font.setPixelSize(style.pixelSize());
+    font.setPixelSize(std::max(1, int(std::lround(style.pixelSize() * scale))));
     font.setWeight(style.weight == Weight::Bold ? QFont::Bold : QFont::Normal);
     return font;
 }

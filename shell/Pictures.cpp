@@ -7,11 +7,7 @@ namespace sostav {
 
 QPixmap loadPicture(std::string_view name)
 {
-    return loadPicture(name, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
-}
-
-QPixmap loadPicture(std::string_view name, qreal devicePixelRatio)
-{
+    const qreal devicePixelRatio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     const QString base = QStringLiteral(":/pictures/") + QString::fromUtf8(name.data(), qsizetype(name.size()));
     const bool dense = devicePixelRatio > 1.0;
     QImageReader reader(base + (dense ? QStringLiteral("@2x.jpg") : QStringLiteral(".jpg")));

@@ -10,6 +10,5 @@ namespace sostav {
 // the picture drawn at twice the size is taken, so it stays sharp at the same logical size;
 // otherwise exactly the designed picture.
 QPixmap loadPicture(std::string_view name);
-QPixmap loadPicture(std::string_view name, qreal devicePixelRatio);
 
 } // namespace sostav

@@ -1,30 +1,18 @@
 #include "shell/Screen.h"
 
 #include "shell/CommandButton.h"
-#include "shell/Placement.h"
 #include "shell/ScreenBuilder.h"
 #include "shell/TextBox.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QWindow>
-
-#include <utility>
 
 namespace sostav {
 
-namespace {
-
-// Every screen wears the same decoration; what one window learnt of it serves the next
-// before the window manager has framed that one.
-QMargins knownFrame;
-
-} // namespace
-
 Screen::Screen(CheckedLayout layout)
     : QWidget(nullptr)
-    , m_roles(buildScreen(*this, *layout))
+    , m_placer(*this)
+    // A screen too large for its desktop is shown whole, shrunk evenly just enough to fit.
+    , m_roles(buildScreen(*this, *layout, m_placer.scaleFor(designedClient(*layout))))
     , m_resetText(QString::fromUtf8(layout->resetText.data(), qsizetype(layout->resetText.size())))
 {
     // Every reset does the same: the boxes get the screen's reset text, the verdicts go.
@@ -70,49 +58,9 @@ void Screen::present()
 void Screen::setVisible(bool visible)
 {
     const bool appearing = visible && !isVisible();
-    if (!visible && isVisible() && windowHandle()) {
-        // Once withdrawn, the window is reported where its frame's corner was (metacity,
-        // mutter), and showing it there would lift it by a title bar on every return.
-        m_leftAt = geometry().topLeft();
-        knownFrame = windowHandle()->frameMargins();
-    }
-    // A position of the screen's own, stored or where the child left it, is kept to the
-    // pixel unless it would put part of the window off the desktop; a screen that has
-    // never been shown and has no stored position is placed by the desktop.
-    const bool ownPosition = appearing && (m_leftAt || testAttribute(Qt::WA_Moved));
-    if (ownPosition)
-        placeAt(m_leftAt.value_or(geometry().topLeft()));
+    m_placer.aboutToChange(visible);
     QWidget::setVisible(visible);
-    if (appearing && windowHandle()) {
-        // The frame is known for certain only once the window manager has framed the window.
-        m_fitWhenExposed = ownPosition;
-        windowHandle()->installEventFilter(this);
-    }
-}
-
-void Screen::placeAt(QPoint clientPosition)
-{
-    QScreen* desktop = QGuiApplication::screenAt(QRect(clientPosition, size()).center());
-    const QRect available = (desktop ? desktop : screen())->availableGeometry();
-    const QPoint fitted = fittedClientPosition(QRect(clientPosition, size()), knownFrame, available);
-    if (isVisible() && fitted == geometry().topLeft())
-        return;
-    setGeometry(QRect(fitted, size()));
-    // Qt passes a hidden window's position on only when it differs from the one last
-    // reported, and without it the window manager would choose a place of its own.
-    if (!isVisible() && windowHandle())
-        windowHandle()->setPosition(fitted);
-}
-
-bool Screen::eventFilter(QObject* watched, QEvent* event)
-{
-    QWindow* window = windowHandle();
-    if (watched == window && event->type() == QEvent::Expose && window->isExposed()) {
-        knownFrame = window->frameMargins();
-        if (std::exchange(m_fitWhenExposed, false))
-            placeAt(geometry().topLeft());
-    }
-    return QWidget::eventFilter(watched, event);
+    m_placer.changed(appearing);
 }
 
 void Screen::showEvent(QShowEvent* event)

@@ -3,11 +3,11 @@
 #include "shell/RoleHandles.h"
 #include "shell/ScreenKind.h"
 #include "shell/ScreenLayout.h"
+#include "shell/WindowPlacer.h"
 
 #include <QPointer>
 #include <QWidget>
 
-#include <optional>
 #include <string>
 
 namespace sostav {
@@ -39,18 +39,15 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void reset();
-    void placeAt(QPoint clientPosition);
 
+    WindowPlacer m_placer;
     RoleHandles m_roles;
     QString m_resetText;
     QPointer<QWidget> m_lastFocus;
     bool m_shownBefore = false;
-    std::optional<QPoint> m_leftAt; // the client area's place when the screen was last hidden
-    bool m_fitWhenExposed = false;
 };
 
 } // namespace sostav

@@ -10,6 +10,8 @@
 
 #include <QLabel>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <ranges>
 
@@ -17,9 +19,15 @@ namespace sostav {
 
 namespace {
 
-constexpr int px(int twips)
+// Twips to logical pixels, on a screen shrunk by `scale` where it cannot fit its desktop.
+int px(int twips, double scale = 1.0)
 {
-    return twips / TwipsPerPixel;
+    return int(std::lround(twips * scale / TwipsPerPixel));
+}
+
+QRect placeOf(const WidgetRow& row, double scale)
+{
+    return QRect(px(row.left, scale), px(row.top, scale), px(row.width, scale), px(row.height, scale));
 }
 
 QColor toQColor(Colour c)
@@ -80,11 +88,10 @@ void keepCaptionWhole(QLabel& label)
         label.setGeometry(label.geometry().adjusted(-(missing + 1) / 2, 0, missing / 2, 0));
 }
 
-QWidget* makeImage(QWidget& parent, const WidgetRow& row)
+QWidget* makeImage(QWidget& parent, const WidgetRow& row, double scale)
 {
     auto* image = new QLabel(&parent);
-    const QPixmap picture = loadPicture(row.text);
-    image->setPixmap(picture);
+    QPixmap picture = loadPicture(row.text);
     image->setMargin(0);
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     image->setFocusPolicy(Qt::NoFocus);
@@ -95,11 +102,18 @@ QWidget* makeImage(QWidget& parent, const WidgetRow& row)
     if (natural != designed)
         qWarning("picture \"%s\" is %dx%d px, its row says %dx%d", row.text.data(), natural.width(), natural.height(),
             designed.width(), designed.height());
-    image->setGeometry(QRect(QPoint(px(row.left), px(row.top)), designed));
+    const QRect place = placeOf(row, scale);
+    if (place.size() != natural) {
+        const qreal density = picture.devicePixelRatio();
+        picture = picture.scaled(place.size() * density, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        picture.setDevicePixelRatio(density);
+    }
+    image->setPixmap(picture);
+    image->setGeometry(place);
     return image;
 }
 
-QWidget* makeWidget(QWidget& window, const WidgetRow& row)
+QWidget* makeWidget(QWidget& window, const WidgetRow& row, double scale)
 {
     QWidget* w = nullptr;
     switch (row.kind) {
@@ -115,18 +129,19 @@ QWidget* makeWidget(QWidget& window, const WidgetRow& row)
         w = makeLabel(window, row);
         break;
     case WidgetKind::Image:
-        w = makeImage(window, row);
+        w = makeImage(window, row, scale);
         break;
     case WidgetKind::Line:
-        w = new LineWidget(&window, QLine(px(row.left), px(row.top), px(row.width), px(row.height)), row.lineWidth,
-            toQColor(row.fore));
+        w = new LineWidget(&window,
+            QLine(px(row.left, scale), px(row.top, scale), px(row.width, scale), px(row.height, scale)),
+            std::max(1, int(std::lround(row.lineWidth * scale))), toQColor(row.fore));
         break;
     }
     w->setObjectName(qstr(row.name));
     if (row.kind != WidgetKind::Image && row.kind != WidgetKind::Line)
-        w->setGeometry(px(row.left), px(row.top), px(row.width), px(row.height));
+        w->setGeometry(placeOf(row, scale));
     if (row.font.face != FontFace::None)
-        w->setFont(fontFor(row.font));
+        w->setFont(fontFor(row.font, scale));
     if (row.kind == WidgetKind::Label)
         keepCaptionWhole(*static_cast<QLabel*>(w));
     const std::string_view name = row.accessibleName.empty() ? accessibleNameOf(row.role) : row.accessibleName;
@@ -173,14 +188,20 @@ void hand(RoleHandles& roles, const WidgetRow& row, QWidget* w)
 
 } // namespace
 
-RoleHandles buildScreen(QWidget& window, const ScreenLayout& layout)
+QRect designedClient(const ScreenLayout& layout)
+{
+    return QRect(px(layout.left), px(layout.top), px(layout.clientWidth), px(layout.clientHeight));
+}
+
+RoleHandles buildScreen(QWidget& window, const ScreenLayout& layout, double scale)
 {
     window.setObjectName(qstr(layout.name));
     window.setWindowTitle(qstr(layout.name));
     window.setAccessibleName(qstr(layout.accessibleName));
     window.setAutoFillBackground(true);
     setColour(window, QPalette::Window, layout.background);
-    const QRect client(px(layout.left), px(layout.top), px(layout.clientWidth), px(layout.clientHeight));
+    // Only the size shrinks: where the window opens is a place on the desktop.
+    const QRect client(designedClient(layout).topLeft(), QSize(px(layout.clientWidth, scale), px(layout.clientHeight, scale)));
     if (layout.placement == Placement::StoredPosition)
         window.setGeometry(client);
     else
@@ -195,7 +216,7 @@ RoleHandles buildScreen(QWidget& window, const ScreenLayout& layout)
         for (const WidgetRow& row : std::views::reverse(layout.widgets)) {
             if (inFrontLayer(row.kind) != front)
                 continue;
-            QWidget* w = makeWidget(window, row);
+            QWidget* w = makeWidget(window, row, scale);
             hand(roles, row, w);
             if (front)
                 tabOrder.emplace(row.tabIndex, w);

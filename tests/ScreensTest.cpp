@@ -42,18 +42,32 @@ void perExercise()
 }
 
 // The same picture, but for the last level or two of antialiasing, which depends on what
-// the glyph cache drew before.
-bool alike(const QImage& a, const QImage& b)
+// the glyph cache drew before (or, with a larger tolerance, on rounding).
+bool alike(const QImage& a, const QImage& b, int tolerance = 24)
 {
     if (a.size() != b.size())
         return false;
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            if (qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q)) > 24)
+            if (qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q)) > tolerance)
                 return false;
         }
     return true;
+}
+
+// The designed screen shrunk evenly: alike once both are reduced far enough that the
+// hinting of smaller text and the rounding of
+// every place to whole pixels no longer show.
+bool alikeShrunk(const QImage& shown, const QImage& designed)
+{
+    const QSize coarse = shown.size() / 6;
+    const auto reduce = [coarse](const QImage& image) {
+        return image.scaled(coarse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    };
+    return std::abs(shown.width() * designed.height() - shown.height() * designed.width()) <= designed.width()
+        && alike(reduce(shown), reduce(designed.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)),
+            160);
 }
 
 } // namespace
@@ -179,7 +193,8 @@ private slots:
 
     // Each screen as first drawn and checked, pixel for pixel: places, sizes, fonts and
     // colours as a child sees them. SOSTAV_UPDATE_LOOKS=1 draws the references anew, to be
-    // looked at before they are committed.
+    // looked at before they are committed. On a desktop too small for a screen (ctest runs
+    // this on a netbook's 1024x600 too), the screen is whole and the same, evenly shrunk.
     void looksAsDrawn_data()
     {
         QTest::addColumn<int>("exercise");
@@ -210,7 +225,8 @@ private slots:
         if (qEnvironmentVariableIsSet("SOSTAV_UPDATE_LOOKS"))
             QVERIFY(looks.save(file));
         const QImage expected = QImage(file).convertToFormat(QImage::Format_RGB32);
-        const bool same = alike(looks, expected);
+        QVERIFY(screen->screen()->availableGeometry().contains(screen->frameGeometry()));
+        const bool same = looks.size() == expected.size() ? alike(looks, expected) : alikeShrunk(looks, expected);
         if (!same)
             looks.save(QDir::temp().filePath(QFileInfo(file).fileName()));
         QVERIFY2(same, qPrintable("differs from " + file + "; what it drew is in " + QDir::tempPath()));

@@ -2,7 +2,7 @@
 // window.
 #include "TestSupport.h"
 
-#include "shell/Placement.h"
+#include "shell/DesktopFit.h"
 
 #include <QSignalSpy>
 

@@ -1,10 +1,12 @@
 #!/bin/bash
 # Under a real window manager (metacity; PLACEMENT_WM=openbox or mutter for another) on a
 # virtual display: five trips menu -> "Состав числа 10" -> back leave both windows at their
-# stored places, and at 125 % on 1366x768 the menu's whole frame is on the screen.
+# stored places, at 125 % on 1366x768 the menu's whole frame is on the screen, and on a
+# netbook's 1024x600 under a 27-pixel panel every screen is whole beside the panel.
 # Usage: placement-check.sh <path-to-sostav>   (exit 77: a needed tool is missing)
 set -u
 bin=${1:?usage: placement-check.sh <path-to-sostav>}
+/usr/bin/python3 -c "import Xlib" 2>/dev/null || { echo "skip: python3-xlib is not installed"; exit 77; }
 for tool in Xvfb xdotool xwininfo xprop xdpyinfo; do
     command -v "$tool" >/dev/null || { echo "skip: $tool is not installed"; exit 77; }
 done
@@ -14,14 +16,17 @@ pids=()
 work=$(mktemp -d)
 cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null & pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && xdpyinfo -display ":$(cat "$work/display")" >/dev/null 2>&1 && break; sleep 0.1; done
-DISPLAY=":$(cat "$work/display")"; export DISPLAY
-xdpyinfo >/dev/null 2>&1 || { echo "FAIL: the X server did not start"; exit 1; }
-case $wm in *mutter) wmargs=(--x11 --replace) ;; *) wmargs=(--replace) ;; esac
-"$wm" "${wmargs[@]}" >/dev/null 2>&1 & pids+=($!)
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q '#' && break; sleep 0.1; done
-export QT_QPA_PLATFORM=xcb
+# A virtual display of the given size with the window manager on it.
+desktop() {
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$work/display" 2>/dev/null & pids+=($!)
+    for _ in $(seq 50); do [ -s "$work/display" ] && xdpyinfo -display ":$(cat "$work/display")" >/dev/null 2>&1 && break; sleep 0.1; done
+    DISPLAY=":$(cat "$work/display")"; export DISPLAY; : >"$work/display"
+    xdpyinfo >/dev/null 2>&1 || { echo "FAIL: the X server did not start"; exit 1; }
+    case $wm in *mutter) wmargs=(--x11 --replace) ;; *) wmargs=(--replace) ;; esac
+    "$wm" "${wmargs[@]}" >/dev/null 2>&1 & pids+=($!)
+    for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q '#' && break; sleep 0.1; done
+}
+desktop 1366x768
 echo "window manager: ${wm##*/} on $DISPLAY"
 
 # The window of the named screen once it is on display and the window manager is done with it.
@@ -32,6 +37,13 @@ shown() {
 }
 # Client area's top-left corner on the desktop, as the X server has it.
 client() { xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x","y}'; }
+# The window's frame, left top right bottom on the desktop.
+frame() {
+    read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | awk -F' = ' '{gsub(",", ""); print $2}')
+    read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
+        /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}')
+    echo $((x - l)) $((y - t)) $((x + w + r)) $((y + h + b))
+}
 # Presses the button whose centre lies at the given client coordinates (pixels at scale 1).
 press() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
@@ -56,10 +68,7 @@ kill "$app"; wait "$app" 2>/dev/null
 QT_SCALE_FACTOR=1.25 "$bin" & app=$!; pids+=("$app")
 for round in first again; do
     menu=$(shown Form1) || exit 1
-    read -r l r t b < <(xprop -id "$menu" _NET_FRAME_EXTENTS | awk -F' = ' '{gsub(",", ""); print $2}')
-    read -r x y w h < <(xwininfo -id "$menu" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
-        /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}')
-    left=$((x - l)) top=$((y - t)) right=$((x + w + r)) bottom=$((y + h + b))
+    read -r left top right bottom < <(frame "$menu")
     echo "scale 1.25, menu shown $round: frame from $left,$top to $right,$bottom on 1366x768"
     if [ "$left" -lt 0 ] || [ "$top" -lt 0 ] || [ "$right" -gt 1366 ] || [ "$bottom" -gt 768 ]; then
         echo "FAIL: the menu's frame reaches beyond the screen"; status=1
@@ -67,6 +76,35 @@ for round in first again; do
     [ "$round" = again ] && break
     press "$menu" 455 75
     sheet=$(shown Form3) || exit 1; press "$sheet" 825 410
+done
+kill "$app"; wait "$app" 2>/dev/null
+
+# A netbook with a panel along its top, as a desktop shell has: a dock reserving 27 pixels.
+desktop 1024x600
+/usr/bin/python3 - <<'PANEL' & pids+=($!)
+from Xlib import display, X
+d = display.Display(); s = d.screen()
+w = s.root.create_window(0, 0, 1024, 27, 0, s.root_depth, X.InputOutput, background_pixel=s.black_pixel)
+atom = d.intern_atom
+w.change_property(atom("_NET_WM_WINDOW_TYPE"), atom("ATOM"), 32, [atom("_NET_WM_WINDOW_TYPE_DOCK")])
+w.change_property(atom("_NET_WM_STRUT_PARTIAL"), atom("CARDINAL"), 32, [0, 0, 27, 0, 0, 0, 0, 0, 0, 1023, 0, 0])
+w.map(); d.sync()
+import time; time.sleep(600)
+PANEL
+sleep 1
+"$bin" & app=$!; pids+=("$app")
+for opener in "364 60" "364 148" "364 236" "364 324"; do
+    menu=$(shown Form1) || exit 1; press "$menu" $opener
+    id=$(timeout 30 xdotool search --sync --onlyvisible --name '^Form[3678]$' | head -n1); sleep 0.5
+    read -r left top right bottom < <(frame "$id")
+    name=$(xdotool getwindowname "$id")
+    echo "1024x600 under a panel: $name's frame from $left,$top to $right,$bottom"
+    [ -n "${PLACEMENT_SHOTS:-}" ] && import -window root "$PLACEMENT_SHOTS/${wm##*/}-$name.png"
+    if [ "$left" -lt 0 ] || [ "$top" -lt 27 ] || [ "$right" -gt 1024 ] || [ "$bottom" -gt 600 ]; then
+        echo "FAIL: $name is not whole beside the panel"; status=1
+    fi
+    xdotool windowactivate --sync "$id" key alt+F4 # the frame's close: back to the menu
+    sleep 0.3
 done
 [ "$status" = 0 ] && echo "placement: PASS"
 exit "$status"

@@ -1,0 +1,91 @@
+#include "shell/WindowPlacer.h"
+
+#include "shell/DesktopFit.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+#include <utility>
+
+namespace sostav {
+
+namespace {
+
+// Every screen wears the same decoration; what one window learnt of it serves the next
+// before the window manager has framed that one.
+QMargins knownFrame;
+
+QRect availableAround(QRect client)
+{
+    QScreen* desktop = QGuiApplication::screenAt(client.center());
+    if (!desktop)
+        desktop = QGuiApplication::primaryScreen();
+    return desktop ? desktop->availableGeometry() : client;
+}
+
+} // namespace
+
+WindowPlacer::WindowPlacer(QWidget& window)
+    : m_window(window)
+{
+}
+
+double WindowPlacer::scaleFor(QRect client) const
+{
+    return fittingScale(client.size(), knownFrame, availableAround(client).size());
+}
+
+void WindowPlacer::aboutToChange(bool visible)
+{
+    QWindow* handle = m_window.windowHandle();
+    if (!visible && m_window.isVisible() && handle) {
+        // Once withdrawn, the window is reported where its frame's corner was (metacity,
+        // mutter), and showing it there would lift it by a title bar on every return.
+        m_leftAt = m_window.geometry().topLeft();
+        knownFrame = handle->frameMargins();
+    }
+    // A position of the screen's own, stored or where the child left it, is kept to the
+    // pixel unless it would put part of the window off the desktop; a screen that has
+    // never been shown and has no stored position is placed by the desktop.
+    m_ownPosition = visible && !m_window.isVisible() && (m_leftAt || m_window.testAttribute(Qt::WA_Moved));
+    if (m_ownPosition)
+        placeAt(m_leftAt.value_or(m_window.geometry().topLeft()));
+}
+
+void WindowPlacer::changed(bool appeared)
+{
+    if (!appeared || !m_window.windowHandle())
+        return;
+    // The frame is known for certain only once the window manager has framed the window.
+    m_fitWhenExposed = m_ownPosition;
+    m_window.windowHandle()->installEventFilter(this);
+}
+
+void WindowPlacer::placeAt(QPoint clientPosition)
+{
+    const QRect client(clientPosition, m_window.size());
+    const QPoint fitted = fittedClientPosition(client, knownFrame, availableAround(client));
+    if (m_window.isVisible() && fitted == m_window.geometry().topLeft())
+        return;
+    m_window.setGeometry(QRect(fitted, m_window.size()));
+    // Qt passes a hidden window's position on only when it differs from the one last
+    // reported, and without it the window manager would choose a place of its own.
+    if (!m_window.isVisible() && m_window.windowHandle())
+        m_window.windowHandle()->setPosition(fitted);
+}
+
+bool WindowPlacer::eventFilter(QObject* watched, QEvent* event)
+{
+    QWindow* window = m_window.windowHandle();
+    if (watched == window && event->type() == QEvent::Expose && window->isExposed()) {
+        knownFrame = window->frameMargins();
+        if (std::exchange(m_fitWhenExposed, false))
+            placeAt(m_window.geometry().topLeft());
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace sostav

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+
+#include <optional>
+
+class QWidget;
+
+namespace sostav {
+
+// Keeps a screen's window whole on the desktop: it opens where its table puts it, comes
+// back where the child left it, moves just enough to keep its frame on the desktop, and
+// says how much a screen too large for the desktop must shrink.
+class WindowPlacer : public QObject {
+public:
+    explicit WindowPlacer(QWidget& window);
+
+    // How much a client area designed to open at `client` must shrink to fit its desktop.
+    double scaleFor(QRect client) const;
+
+    // Called around every change of the window's visibility.
+    void aboutToChange(bool visible);
+    void changed(bool appeared);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void placeAt(QPoint clientPosition);
+
+    QWidget& m_window;
+    std::optional<QPoint> m_leftAt; // the client area's place when the window was last hidden
+    bool m_ownPosition = false; // the window opens at a place of its own, not the desktop's choice
+    bool m_fitWhenExposed = false;
+};
+
+} // namespace sostav
