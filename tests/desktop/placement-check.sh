@@ -91,7 +91,7 @@ w.change_property(atom("_NET_WM_STRUT_PARTIAL"), atom("CARDINAL"), 32, [0, 0, 27
 w.map(); d.sync()
 import time; time.sleep(600)
 PANEL
-sleep 1
+for _ in $(seq 100); do xprop -root _NET_WORKAREA 2>/dev/null | grep -q '= 0, 27,' && break; sleep 0.1; done
 "$bin" & app=$!; pids+=("$app")
 for opener in "364 60" "364 148" "364 236" "364 324"; do
     menu=$(shown Form1) || exit 1; press "$menu" $opener
