@@ -1,5 +1,6 @@
 #include "app/AllScreens.h"
 #include "shell/Application.h"
+#include "shell/ProgramService.h"
 #include "shell/Startup.h"
 
 #include <cstdio>
@@ -13,7 +14,11 @@ int main(int argc, char** argv)
     }
     installFatalHandler();
     Application app(argc, argv);
+    ProgramService service;
+    if (!service.claim())
+        return 0; // the program already running in this session came to the front instead
     ScreenRegistry registry(allScreens());
+    QObject::connect(&service, &ProgramService::activationRequested, &registry, &ScreenRegistry::bringToFront);
     QObject::connect(&registry, &ScreenRegistry::programEnded, &app, [] { QCoreApplication::exit(0); });
     registry.start();
     return app.exec();

@@ -50,6 +50,7 @@ void Screen::showVerdict(bool right)
 
 void Screen::present()
 {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();

@@ -22,7 +22,7 @@ public:
 
     const RoleHandles& roles() const { return m_roles; }
 
-    // Shows the screen as the one on display: raised and active.
+    // Shows the screen as the one on display: restored if minimised, raised and active.
     void present();
 
     void setVisible(bool visible) override;

@@ -40,6 +40,16 @@ void ScreenRegistry::start()
     obtain(ScreenKind::Form1).present();
 }
 
+void ScreenRegistry::bringToFront()
+{
+    for (auto& slot : m_slots) {
+        if (slot && slot->isVisible()) {
+            slot->present();
+            return;
+        }
+    }
+}
+
 void ScreenRegistry::endProgram()
 {
     for (auto& slot : m_slots) {

@@ -35,6 +35,9 @@ public:
     // Shows the menu: the program's start.
     void start();
 
+    // Brings the screen on display to the front, activated, as it is.
+    void bringToFront();
+
     // Ends the program: every screen, shown or hidden, goes with it.
     void endProgram();
 
