@@ -22,9 +22,6 @@ using namespace sostav::draw;
 
 namespace {
 
-// The window icon is read from bare pixels at these sizes; the larger ones serve only the desktop.
-constexpr int rawIconLargest = 64;
-
 // The plain name holds the picture as the screens show it; "@2x" the same drawing at twice
 // the size for dense displays.
 QString pictureName(const char* base, int scale)
@@ -43,12 +40,8 @@ bool writePictures(const QDir& out)
             && ok;
         ok = writeJpeg(drawWorksheet(scale), out.filePath(pictureName("worksheet", scale))) && ok;
     }
-    for (const int pixels : appIconSizes) {
-        const QImage icon = drawAppIcon(pixels);
-        ok = writePng(icon, out.filePath(QStringLiteral("icon-%1.png").arg(pixels))) && ok;
-        if (pixels <= rawIconLargest)
-            ok = writeRawRgba(icon, out.filePath(QStringLiteral("icon-%1.rgba").arg(pixels))) && ok;
-    }
+    for (const int pixels : appIconSizes)
+        ok = writePng(drawAppIcon(pixels), out.filePath(QStringLiteral("icon-%1.png").arg(pixels))) && ok;
     return ok;
 }
 
