@@ -29,7 +29,10 @@ setup/ensure-packages.sh "${packages[@]}"
 
 sanitize=OFF
 [[ ${SOSTAV_SANITIZE:-0} == 1 ]] && sanitize=ON
-cmake -S . -B "$build" -DSOSTAV_SANITIZE=$sanitize >/dev/null
+# The tests include drawing the pictures afresh and comparing them with assets/.
+tools=()
+[[ $action == test ]] && tools=(-DSOSTAV_TOOLS=ON)
+cmake -S . -B "$build" -DSOSTAV_SANITIZE=$sanitize "${tools[@]}" >/dev/null
 cmake --build "$build" -j"$(nproc)"
 
 if [[ $action == start ]]; then

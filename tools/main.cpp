@@ -3,7 +3,7 @@
 //   QT_QPA_PLATFORM=offscreen sostav-draw <output-dir>
 //
 // The output is the same on every run and every machine, so the committed files change only
-// when a drawing does; tools/check-pictures.sh holds them to that.
+// when a drawing does; the PicturesDrift test holds them to that.
 
 #include "AppIcon.h"
 #include "GlyphOutline.h"
