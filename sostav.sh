@@ -15,21 +15,17 @@ if [[ $action != start && $action != test ]]; then
 fi
 build=${SOSTAV_BUILD:-build}
 
-# What building and running the program needs: the compiler and Qt, the fonts the screens
-# are drawn in and Qt's Russian translation.
-packages=(build-essential cmake qt6-base-dev fonts-liberation2 qt6-translations-l10n)
-# What only the tests need: the fuzzer's compiler, the validators of the installed desktop
-# files, and a real desktop to try the program on: an X server, a window manager, a way to
-# press its buttons and the accessibility bus a screen reader listens on.
-test_packages=(clang libclang-rt-14-dev desktop-file-utils appstream
-    qt6-wayland xvfb metacity openbox xdotool x11-utils at-spi2-core dbus python3-pyatspi)
-[[ $action == test ]] && packages+=("${test_packages[@]}")
-
-setup/ensure-packages.sh "${packages[@]}"
+# Building and running need the groups "run" and "build" of setup/packages, the tests "test" too.
+groups=(run build)
+[[ $action == test ]] && groups+=(test)
+setup/ensure-packages.sh "${groups[@]}"
 
 sanitize=OFF
 [[ ${SOSTAV_SANITIZE:-0} == 1 ]] && sanitize=ON
-cmake -S . -B "$build" -DSOSTAV_SANITIZE=$sanitize >/dev/null
+# The tests include drawing the pictures afresh and comparing them with assets/.
+tools=()
+[[ $action == test ]] && tools=(-DSOSTAV_TOOLS=ON)
+cmake -S . -B "$build" -DSOSTAV_SANITIZE=$sanitize "${tools[@]}" >/dev/null
 cmake --build "$build" -j"$(nproc)"
 
 if [[ $action == start ]]; then

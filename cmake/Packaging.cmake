@@ -67,9 +67,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded at run time, so invisible to dpkg-shlibdeps: the fonts the screens are drawn in
-# and Qt's Russian translation. The X11 platform plugin comes with libqt6gui6, which
-# shlibdeps already finds; Wayland sessions are better served by Qt's own plugin.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
+# Loaded at run time, so invisible to dpkg-shlibdeps: the group "run" of setup/packages. The
+# X11 platform plugin comes with libqt6gui6, which shlibdeps already finds; Wayland sessions
+# are better served by Qt's own plugin.
+file(STRINGS ${CMAKE_SOURCE_DIR}/setup/packages sostav_run_packages REGEX "^run: ")
+string(REGEX REPLACE "^run: " "" sostav_run_packages "${sostav_run_packages}")
+string(REPLACE " " ", " CPACK_DEBIAN_PACKAGE_DEPENDS "${sostav_run_packages}")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

@@ -1,7 +1,8 @@
 // libFuzzer target for the answer rules. Every text must read as a finite double or an
 // overflow, exactly as a plain reference reading does (blanks stripped, the number cut out
 // and handed to the correctly rounded strtod), unchanged by text after a comma; the sum
-// and value tests must agree with the values read. A violation traps. Run: fuzz/run.sh.
+// and value tests must agree with the values read. A violation traps. Built and run as
+// fuzz/CMakeLists.txt says.
 #include "exercises/rules/AnswerTests.h"
 #include "exercises/rules/TextValue.h"
 

@@ -1,6 +1,7 @@
 #include "shell/Application.h"
 
 #include "shell/Startup.h"
+#include "shell/WindowIcon.h"
 
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -17,7 +18,7 @@ Application::Application(int& argc, char** argv)
     setApplicationName(QStringLiteral("sostav"));
     setDesktopFileName(QStringLiteral("org.sostav.Sostav"));
     setQuitOnLastWindowClosed(false);
-    setWindowIcon(builtInIcon());
+    setWindowIconAfterFirstPaint(*this);
     // The program speaks Russian whatever the desktop's language, Qt's own menus and
     // dialogs included.
     auto* qtRussian = new QTranslator(this);

@@ -1,13 +1,9 @@
 #include "shell/Startup.h"
 
-#include <QImage>
-#include <QPixmap>
-#include <QResource>
 #include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string_view>
 
 namespace sostav {
@@ -78,24 +74,6 @@ void installFatalHandler()
 void platformOpened()
 {
     starting = false;
-}
-
-QIcon builtInIcon()
-{
-    // Bare pixels rather than PNGs: decoding them would load every image plugin and cost a
-    // noticeable part of the start-up before the menu can appear. Bytes run R, G, B, A, the
-    // same on every machine.
-    QIcon icon;
-    for (int size : {16, 32, 48, 64}) {
-        const QResource pixels(QStringLiteral(":/window-icon/icon-%1.rgba").arg(size));
-        QImage image(size, size, QImage::Format_RGBA8888);
-        const QByteArray bytes = pixels.uncompressedData();
-        if (bytes.size() != image.sizeInBytes())
-            continue;
-        std::memcpy(image.bits(), bytes.constData(), std::size_t(bytes.size()));
-        icon.addPixmap(QPixmap::fromImage(std::move(image)));
-    }
-    return icon;
 }
 
 } // namespace sostav

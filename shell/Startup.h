@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QIcon>
-
 // What has to be settled before and while the application object comes up.
 namespace sostav {
 
@@ -12,8 +10,5 @@ bool displayAvailable();
 void installFatalHandler();
 // From here on the platform's messages are ordinary ones again.
 void platformOpened();
-
-// The program's icon for its windows, built from the bare pixels embedded in the program.
-QIcon builtInIcon();
 
 } // namespace sostav

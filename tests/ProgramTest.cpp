@@ -35,10 +35,13 @@ private slots:
         QTRY_VERIFY(afterwards);
     }
 
+    // Given once the menu is painted, so that no image decoder holds up its first frame.
     void windowIconIsTheDrawnIcon()
     {
+        Program program;
+        QTRY_VERIFY(!program.menu().windowIcon().isNull());
         for (int size : {16, 32, 48, 64}) {
-            const QImage shown = QApplication::windowIcon().pixmap(QSize(size, size), 1.0).toImage();
+            const QImage shown = program.menu().windowIcon().pixmap(QSize(size, size), 1.0).toImage();
             const QImage drawn(QStringLiteral(SOSTAV_ASSETS "/icon-%1.png").arg(size));
             QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
                 drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied));

@@ -13,10 +13,5 @@ inline constexpr int jpegQuality = 95;
 // otherwise the image's own density is kept.
 bool writeJpeg(const QImage& image, const QString& path, int dotsPerInch = 0);
 bool writePng(const QImage& image, const QString& path);
-// Writes the bare pixels of an image with straight (not premultiplied) alpha as bytes R, G, B, A,
-// rows top to bottom, with no header: the layout of QImage::Format_RGBA8888 on every machine.
-// The program takes its window icon from these: no decoder and no image plugin to load before
-// the first window appears.
-bool writeRawRgba(const QImage& image, const QString& path);
 
 } // namespace sostav::draw

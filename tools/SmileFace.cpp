@@ -1,5 +1,7 @@
 #include "SmileFace.h"
 
+#include "Canvas.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -82,16 +84,12 @@ void paintMouth(QPainter& painter)
 
 QImage drawSmileFace(int scale)
 {
-    QImage image(smileFaceSize * scale, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(scale, scale);
-    paintDisc(painter);
-    paintGloss(painter);
-    paintEyes(painter);
-    paintMouth(painter);
-    return image;
+    return paintOnWhite(smileFaceSize, scale, [](QPainter& painter) {
+        paintDisc(painter);
+        paintGloss(painter);
+        paintEyes(painter);
+        paintMouth(painter);
+    });
 }
 
 } // namespace sostav::draw

@@ -1,5 +1,6 @@
 #include "SurprisedFace.h"
 
+#include "Canvas.h"
 #include "SoftShadow.h"
 
 #include <QPainter>
@@ -99,17 +100,13 @@ void paintMouth(QPainter& painter)
 
 QImage drawSurprisedFace(int scale)
 {
-    QImage image(surprisedFaceSize * scale, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(scale, scale);
-    paintShadow(painter, scale);
-    paintDisc(painter);
-    paintEyes(painter);
-    paintBrows(painter);
-    paintMouth(painter);
-    return image;
+    return paintOnWhite(surprisedFaceSize, scale, [scale](QPainter& painter) {
+        paintShadow(painter, scale);
+        paintDisc(painter);
+        paintEyes(painter);
+        paintBrows(painter);
+        paintMouth(painter);
+    });
 }
 
 } // namespace sostav::draw

@@ -1,24 +1,19 @@
 #include "TenPicture.h"
 
+#include "Canvas.h"
 #include "GlyphOutline.h"
-
-#include <QPainter>
 
 namespace sostav::draw {
 
 QImage drawTenPicture(int scale)
 {
-    QImage image(tenPictureSize * scale, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(scale, scale);
-    // Ink boxes as whole pixels: columns 2..30 and 56..106, rows 13..92 inclusive.
-    const QRectF one(2, 13, 29, 80);
-    const QRectF zero(56, 13, 51, 80);
-    painter.fillPath(fittedGlyphs(QStringLiteral("1"), one, GlyphWeight::Regular), Qt::black);
-    painter.fillPath(fittedGlyphs(QStringLiteral("0"), zero, GlyphWeight::Regular), Qt::black);
-    return image;
+    return paintOnWhite(tenPictureSize, scale, [](QPainter& painter) {
+        // Ink boxes as whole pixels: columns 2..30 and 56..106, rows 13..92 inclusive.
+        const QRectF one(2, 13, 29, 80);
+        const QRectF zero(56, 13, 51, 80);
+        painter.fillPath(fittedGlyphs(QStringLiteral("1"), one, GlyphWeight::Regular), Qt::black);
+        painter.fillPath(fittedGlyphs(QStringLiteral("0"), zero, GlyphWeight::Regular), Qt::black);
+    });
 }
 
 } // namespace sostav::draw

@@ -1,5 +1,6 @@
 #include "WorksheetPicture.h"
 
+#include "Canvas.h"
 #include "GlyphOutline.h"
 
 #include "exercises/WorksheetGrid.h"
@@ -61,14 +62,10 @@ void paintTable(QPainter& painter, const NumberTable& table)
 
 QImage drawWorksheet(int scale)
 {
-    QImage image(QSize(worksheet::pictureWidth, worksheet::pictureHeight) * scale, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(scale, scale);
-    for (const NumberTable& table : worksheet::tables)
-        paintTable(painter, table);
-    return image;
+    return paintOnWhite(QSize(worksheet::pictureWidth, worksheet::pictureHeight), scale, [](QPainter& painter) {
+        for (const NumberTable& table : worksheet::tables)
+            paintTable(painter, table);
+    });
 }
 
 } // namespace sostav::draw

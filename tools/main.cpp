@@ -3,7 +3,7 @@
 //   QT_QPA_PLATFORM=offscreen sostav-draw <output-dir>
 //
 // The output is the same on every run and every machine, so the committed files change only
-// when a drawing does; tools/check-pictures.sh holds them to that.
+// when a drawing does; the PicturesDrift test holds them to that.
 
 #include "AppIcon.h"
 #include "GlyphOutline.h"
@@ -21,9 +21,6 @@
 using namespace sostav::draw;
 
 namespace {
-
-// The window icon is read from bare pixels at these sizes; the larger ones serve only the desktop.
-constexpr int rawIconLargest = 64;
 
 // The plain name holds the picture as the screens show it; "@2x" the same drawing at twice
 // the size for dense displays.
@@ -43,12 +40,8 @@ bool writePictures(const QDir& out)
             && ok;
         ok = writeJpeg(drawWorksheet(scale), out.filePath(pictureName("worksheet", scale))) && ok;
     }
-    for (const int pixels : appIconSizes) {
-        const QImage icon = drawAppIcon(pixels);
-        ok = writePng(icon, out.filePath(QStringLiteral("icon-%1.png").arg(pixels))) && ok;
-        if (pixels <= rawIconLargest)
-            ok = writeRawRgba(icon, out.filePath(QStringLiteral("icon-%1.rgba").arg(pixels))) && ok;
-    }
+    for (const int pixels : appIconSizes)
+        ok = writePng(drawAppIcon(pixels), out.filePath(QStringLiteral("icon-%1.png").arg(pixels))) && ok;
     return ok;
 }
 
