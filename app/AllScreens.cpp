@@ -8,24 +8,22 @@
 
 namespace sostav {
 
-namespace {
-
-template <typename T> std::unique_ptr<Screen> make()
+std::unique_ptr<Screen> makeScreen(ScreenKind kind)
 {
-    return std::make_unique<T>();
-}
-
-} // namespace
-
-ScreenRegistry::Factories allScreens()
-{
-    ScreenRegistry::Factories factories {};
-    factories[std::size_t(ScreenKind::Form1)] = make<Form1>;
-    factories[std::size_t(ScreenKind::Form3)] = make<Form3>;
-    factories[std::size_t(ScreenKind::Form6)] = make<Form6>;
-    factories[std::size_t(ScreenKind::Form7)] = make<Form7>;
-    factories[std::size_t(ScreenKind::Form8)] = make<Form8>;
-    return factories;
+    // A kind left out here is a compile error (-Werror=switch), not a screen that never opens.
+    switch (kind) {
+    case ScreenKind::Form1:
+        return std::make_unique<Form1>();
+    case ScreenKind::Form3:
+        return std::make_unique<Form3>();
+    case ScreenKind::Form6:
+        return std::make_unique<Form6>();
+    case ScreenKind::Form7:
+        return std::make_unique<Form7>();
+    case ScreenKind::Form8:
+        return std::make_unique<Form8>();
+    }
+    return nullptr;
 }
 
 } // namespace sostav

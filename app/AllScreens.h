@@ -1,10 +1,12 @@
 #pragma once
 
-#include "shell/ScreenRegistry.h"
+#include "shell/Screen.h"
+
+#include <memory>
 
 namespace sostav {
 
-// How each of the five screens is made: the one place that knows them all.
-ScreenRegistry::Factories allScreens();
+// Makes the screen of a kind: the one place that knows all five.
+std::unique_ptr<Screen> makeScreen(ScreenKind kind);
 
 } // namespace sostav

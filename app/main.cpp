@@ -1,6 +1,7 @@
 #include "app/AllScreens.h"
 #include "shell/Application.h"
 #include "shell/ProgramService.h"
+#include "shell/ScreenRegistry.h"
 #include "shell/Startup.h"
 
 #include <cstdio>
@@ -17,7 +18,7 @@ int main(int argc, char** argv)
     ProgramService service;
     if (!service.claim())
         return 0; // the program already running in this session came to the front instead
-    ScreenRegistry registry(allScreens());
+    ScreenRegistry registry(makeScreen);
     QObject::connect(&service, &ProgramService::activationRequested, &registry, &ScreenRegistry::bringToFront);
     QObject::connect(&registry, &ScreenRegistry::programEnded, &app, [] { QCoreApplication::exit(0); });
     registry.start();

@@ -130,7 +130,7 @@ int coldChild(const char* target)
     for (const Route& route : Routes) {
         if (qstrcmp(route.target, target) != 0)
             continue;
-        ScreenRegistry registry(allScreens());
+        ScreenRegistry registry(makeScreen);
         showMenu(registry);
         Screen& menu = *registry.existing(ScreenKind::Form1);
         const double first = timeSwitch(menu, route.button, route.target);
@@ -200,7 +200,7 @@ int main(int argc, char** argv)
     for (const Route& route : Routes) {
         std::vector<double> firsts, returns, backs;
         for (int rep = 0; rep < reps; ++rep) {
-            ScreenRegistry registry(allScreens());
+            ScreenRegistry registry(makeScreen);
             showMenu(registry);
             Screen& menu = *registry.existing(ScreenKind::Form1);
             firsts.push_back(timeSwitch(menu, route.button, route.target));

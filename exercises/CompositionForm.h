@@ -10,11 +10,11 @@ class CompositionForm : public Screen {
     Q_OBJECT
 
 protected:
-    CompositionForm(CheckedLayout layout, double target);
+    CompositionForm(const ScreenLayout& layout, double target);
+
+    bool judge() const override;
 
 private:
-    void check();
-
     double m_target;
 };
 

@@ -3,13 +3,12 @@
 #include "shell/Palette.h"
 #include "shell/ScreenLayout.h"
 
-// The rows the split diagrams of 8 and 9 share, in the same places on both screens.
+// What the split diagrams of 8 and 9 share. Each helper takes a row holding what differs
+// from screen to screen and fills in what every such row has.
 namespace sostav::composition {
 
-using enum WidgetKind;
-
 inline constexpr WidgetRow Reset = {.name = "Command3",
-    .kind = CommandButton,
+    .kind = WidgetKind::CommandButton,
     .text = "!",
     .left = 3720,
     .top = 4560,
@@ -20,7 +19,7 @@ inline constexpr WidgetRow Reset = {.name = "Command3",
     .role = Role::Reset};
 
 inline constexpr WidgetRow Check = {.name = "Command2",
-    .kind = CommandButton,
+    .kind = WidgetKind::CommandButton,
     .text = "ПРОВЕРКА",
     .left = 240,
     .top = 4560,
@@ -30,90 +29,82 @@ inline constexpr WidgetRow Check = {.name = "Command2",
     .tabIndex = 4,
     .role = Role::Check};
 
-constexpr WidgetRow back(int centiPoints, int tabIndex)
+// Given its font and tab index.
+constexpr WidgetRow backButton(WidgetRow row)
 {
-    return {.name = "Command1",
-        .kind = CommandButton,
-        .text = "<=",
-        .left = 8640,
-        .top = 4560,
-        .width = 1695,
-        .height = 975,
-        .font = TimesBold(centiPoints),
-        .tabIndex = tabIndex,
-        .role = Role::Back};
+    row.name = "Command1";
+    row.kind = WidgetKind::CommandButton;
+    row.text = "<=";
+    row.left = 8640;
+    row.top = 4560;
+    row.width = 1695;
+    row.height = 975;
+    row.role = Role::Back;
+    return row;
 }
 
-// The check reads the second box first; `slot` is the box's number less one.
-constexpr WidgetRow box(const char* name, int slot, int left, int top, int tabIndex, const char* accessibleName)
+// Given its name, place, tab index, accessible name and slot: the check reads the second
+// box first, and `slot` is the box's number less one.
+constexpr WidgetRow answerBox(WidgetRow row)
 {
-    return {.name = name,
-        .kind = TextBox,
-        .left = left,
-        .top = top,
-        .width = 1695,
-        .height = 1335,
-        .font = TimesBold(5025),
-        .back = palette::Orange,
-        .tabIndex = tabIndex,
-        .accessibleName = accessibleName,
-        .role = Role::Answer,
-        .slot = slot};
+    row.kind = WidgetKind::TextBox;
+    row.width = 1695;
+    row.height = 1335;
+    row.font = TimesBold(5025);
+    row.back = palette::Orange;
+    row.role = Role::Answer;
+    return row;
 }
 
-constexpr WidgetRow smile(int left)
+// Given its left edge.
+constexpr WidgetRow smilingFace(WidgetRow row)
 {
-    return {.name = "Image2",
-        .kind = Image,
-        .text = "smile",
-        .left = left,
-        .top = 480,
-        .width = 3180,
-        .height = 3180,
-        .visible = false,
-        .accessibleName = "Весёлое лицо: верно!",
-        .role = Role::RightVerdict};
+    row.name = "Image2";
+    row.kind = WidgetKind::Image;
+    row.text = "smile";
+    row.top = 480;
+    row.width = 3180;
+    row.height = 3180;
+    row.visible = false;
+    row.accessibleName = "Весёлое лицо: верно!";
+    row.role = Role::RightVerdict;
+    return row;
 }
 
-constexpr WidgetRow surprise(int left)
+// Given its left edge.
+constexpr WidgetRow surprisedFace(WidgetRow row)
 {
-    return {.name = "Image1",
-        .kind = Image,
-        .text = "surprised",
-        .left = left,
-        .top = 480,
-        .width = 3075,
-        .height = 3195,
-        .visible = false,
-        .accessibleName = "Удивлённое лицо: подумай ещё",
-        .role = Role::WrongVerdict};
+    row.name = "Image1";
+    row.kind = WidgetKind::Image;
+    row.text = "surprised";
+    row.top = 480;
+    row.width = 3075;
+    row.height = 3195;
+    row.visible = false;
+    row.accessibleName = "Удивлённое лицо: подумай ещё";
+    row.role = Role::WrongVerdict;
+    return row;
 }
 
-constexpr WidgetRow stroke(const char* name, int x1, int y1, int x2, int y2, int width)
+// Given its name, end points and width.
+constexpr WidgetRow diagramLine(WidgetRow row)
 {
-    return {.name = name,
-        .kind = Line,
-        .left = x1,
-        .top = y1,
-        .width = x2,
-        .height = y2,
-        .fore = palette::Grass,
-        .lineWidth = width};
+    row.kind = WidgetKind::Line;
+    row.fore = palette::Grass;
+    return row;
 }
 
-constexpr WidgetRow number(const char* digit, int left, int top, int width)
+// The number being split, given as its text, place and width.
+constexpr WidgetRow number(WidgetRow row)
 {
-    return {.name = "Label1",
-        .kind = Label,
-        .text = digit,
-        .left = left,
-        .top = top,
-        .width = width,
-        .height = 1695,
-        .font = TimesBold(7200),
-        .back = palette::Meadow,
-        .fore = palette::Orange,
-        .tabIndex = 0};
+    row.name = "Label1";
+    row.kind = WidgetKind::Label;
+    row.height = 1695;
+    row.font = TimesBold(7200);
+    row.back = palette::Meadow;
+    row.fore = palette::Orange;
+    row.tabIndex = 0;
+    return row;
 }
 
 constexpr ScreenLayout layout(std::string_view name, std::string_view accessibleName, std::span<const WidgetRow> rows)

@@ -145,7 +145,7 @@ constexpr ScreenLayout Layout {.name = "Form3",
 } // namespace
 
 Form3::Form3()
-    : CompositionForm(CheckedLayout(Layout, Purpose::Exercise), 10.0)
+    : CompositionForm(Layout, 10.0)
 {
 }
 

@@ -2,7 +2,6 @@
 
 #include "exercises/WorksheetGrid.h"
 #include "exercises/rules/AnswerTests.h"
-#include "shell/CommandButton.h"
 #include "shell/Palette.h"
 
 namespace sostav {
@@ -18,8 +17,8 @@ constexpr WidgetRow box(const char* name, int slot, int tabIndex, const char* ac
         .kind = TextBox,
         .left = worksheet::answerBox(slot).left,
         .top = worksheet::answerBox(slot).top,
-        .width = worksheet::answerBoxWidth,
-        .height = worksheet::answerBoxHeight,
+        .width = worksheet::AnswerBoxWidth,
+        .height = worksheet::AnswerBoxHeight,
         .font = TimesBold(3600),
         .back = palette::Cherry,
         .tabIndex = tabIndex,
@@ -99,10 +98,10 @@ constexpr WidgetRow Widgets[] = {
     {.name = "Image1",
         .kind = Image,
         .text = "worksheet",
-        .left = worksheet::pictureLeft,
-        .top = worksheet::pictureTop,
-        .width = worksheet::pictureWidthTwips,
-        .height = worksheet::pictureHeightTwips,
+        .left = worksheet::PictureLeft,
+        .top = worksheet::PictureTop,
+        .width = worksheet::PictureWidthTwips,
+        .height = worksheet::PictureHeightTwips,
         .accessibleName = "Таблицы состава чисел 8, 10 и 9"},
 };
 
@@ -118,20 +117,18 @@ constexpr ScreenLayout Layout {.name = "Form6",
 } // namespace
 
 Form6::Form6()
-    : Screen(CheckedLayout(Layout, Purpose::Exercise))
+    : Screen(Layout)
 {
-    static_assert(worksheet::answerBoxCount == rowsWith(Widgets, Role::Answer), "one box per blank cell");
-    connect(roles().check, &QAbstractButton::clicked, this, &Form6::check);
 }
 
-void Form6::check()
+bool Form6::judge() const
 {
     // Every box is read, even after a wrong one; the sheet gets one word and no box is marked.
     bool right = true;
     // What completes a row is the table's number less the part printed beside the blank.
-    for (int slot = 0; slot < worksheet::answerBoxCount; ++slot)
+    for (int slot = 0; slot < worksheet::AnswerBoxCount; ++slot)
         right = valueTest(answer(std::size_t(slot)), worksheet::missingPart(slot)) && right;
-    showVerdict(right);
+    return right;
 }
 
 } // namespace sostav

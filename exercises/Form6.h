@@ -11,8 +11,8 @@ class Form6 : public Screen {
 public:
     Form6();
 
-private:
-    void check();
+protected:
+    bool judge() const override;
 };
 
 } // namespace sostav

@@ -12,14 +12,24 @@ using namespace composition;
 constexpr WidgetRow Rows[] = {
     Reset,
     Check,
-    box("Text2", 1, 3960, 2760, 3, "Второе слагаемое числа 9"),
-    box("Text1", 0, 600, 2760, 2, "Первое слагаемое числа 9"),
-    back(4425, 1),
-    smile(6960),
-    surprise(7080),
-    stroke("Line2", 3480, 1560, 4440, 2640, 5),
-    stroke("Line1", 2640, 1560, 1800, 2640, 5),
-    number("9", 2760, 120, 855),
+    answerBox({.name = "Text2",
+        .left = 3960,
+        .top = 2760,
+        .tabIndex = 3,
+        .accessibleName = "Второе слагаемое числа 9",
+        .slot = 1}),
+    answerBox({.name = "Text1",
+        .left = 600,
+        .top = 2760,
+        .tabIndex = 2,
+        .accessibleName = "Первое слагаемое числа 9",
+        .slot = 0}),
+    backButton({.font = TimesBold(4425), .tabIndex = 1}),
+    smilingFace({.left = 6960}),
+    surprisedFace({.left = 7080}),
+    diagramLine({.name = "Line2", .x1 = 3480, .y1 = 1560, .x2 = 4440, .y2 = 2640, .lineWidth = 5}),
+    diagramLine({.name = "Line1", .x1 = 2640, .y1 = 1560, .x2 = 1800, .y2 = 2640, .lineWidth = 5}),
+    number({.text = "9", .left = 2760, .top = 120, .width = 855}),
 };
 
 constexpr ScreenLayout Layout = layout("Form7", "Состав числа 9", Rows);
@@ -27,7 +37,7 @@ constexpr ScreenLayout Layout = layout("Form7", "Состав числа 9", Row
 } // namespace
 
 Form7::Form7()
-    : CompositionForm(CheckedLayout(Layout, Purpose::Exercise), 9.0)
+    : CompositionForm(Layout, 9.0)
 {
 }
 

@@ -11,14 +11,24 @@ using namespace composition;
 constexpr WidgetRow Rows[] = {
     Reset,
     Check,
-    back(4800, 3),
-    box("Text2", 1, 3480, 360, 2, "Второе слагаемое числа 8"),
-    box("Text1", 0, 600, 360, 1, "Первое слагаемое числа 8"),
-    smile(6840),
-    surprise(6840),
-    stroke("Line2", 3120, 3360, 4200, 1920, 4),
-    stroke("Line1", 2400, 3240, 1440, 1920, 4),
-    number("8", 2400, 2880, 975),
+    backButton({.font = TimesBold(4800), .tabIndex = 3}),
+    answerBox({.name = "Text2",
+        .left = 3480,
+        .top = 360,
+        .tabIndex = 2,
+        .accessibleName = "Второе слагаемое числа 8",
+        .slot = 1}),
+    answerBox({.name = "Text1",
+        .left = 600,
+        .top = 360,
+        .tabIndex = 1,
+        .accessibleName = "Первое слагаемое числа 8",
+        .slot = 0}),
+    smilingFace({.left = 6840}),
+    surprisedFace({.left = 6840}),
+    diagramLine({.name = "Line2", .x1 = 3120, .y1 = 3360, .x2 = 4200, .y2 = 1920, .lineWidth = 4}),
+    diagramLine({.name = "Line1", .x1 = 2400, .y1 = 3240, .x2 = 1440, .y2 = 1920, .lineWidth = 4}),
+    number({.text = "8", .left = 2400, .top = 2880, .width = 975}),
 };
 
 constexpr ScreenLayout Layout = layout("Form8", "Состав числа 8", Rows);
@@ -26,7 +36,7 @@ constexpr ScreenLayout Layout = layout("Form8", "Состав числа 8", Row
 } // namespace
 
 Form8::Form8()
-    : CompositionForm(CheckedLayout(Layout, Purpose::Exercise), 8.0)
+    : CompositionForm(Layout, 8.0)
 {
 }
 

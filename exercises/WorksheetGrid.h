@@ -7,20 +7,20 @@
 //
 // Picture pixels are inclusive indices, (0, 0) at the picture's top left; the screen is in twips.
 
+#include "shell/Twips.h"
+
 #include <array>
 
 namespace sostav::worksheet {
 
-inline constexpr int twipsPerPixel = 15;
-
 // Form6 shows the picture at its natural size with its top left corner here, in twips.
-inline constexpr int pictureLeft = 480;
-inline constexpr int pictureTop = 840;
+inline constexpr int PictureLeft = 480;
+inline constexpr int PictureTop = 840;
 // The picture's size in picture pixels, and the room it takes on the screen in twips.
-inline constexpr int pictureWidth = 715;
-inline constexpr int pictureHeight = 538;
-inline constexpr int pictureWidthTwips = pictureWidth * twipsPerPixel;
-inline constexpr int pictureHeightTwips = pictureHeight * twipsPerPixel;
+inline constexpr int PictureWidth = 715;
+inline constexpr int PictureHeight = 538;
+inline constexpr int PictureWidthTwips = PictureWidth * TwipsPerPixel;
+inline constexpr int PictureHeightTwips = PictureHeight * TwipsPerPixel;
 
 // A rectangle of picture pixels, both edges included.
 struct PixelRect {
@@ -46,23 +46,23 @@ struct TableRow {
     Column blank;
 };
 
-inline constexpr int frameWidth = 2;
-inline constexpr int maxRows = 5;
+inline constexpr int FrameWidth = 2;
+inline constexpr int MaxRows = 5;
 
 // A number table: a heading cell spanning two columns over the rows. The frame is black and
-// `frameWidth` pixels thick, drawn inside `frame`; every other line is one grey pixel wide.
+// `FrameWidth` pixels thick, drawn inside `frame`; every other line is one grey pixel wide.
 struct NumberTable {
     int heading;
     PixelRect frame;
     // The pixel row under the heading cell, and the pixel rows between the table's rows.
     int headingLine;
-    std::array<int, maxRows - 1> rowLines;
+    std::array<int, MaxRows - 1> rowLines;
     // The pixel column between the two columns.
     int columnLine;
     int rowCount;
-    std::array<TableRow, maxRows> rows;
+    std::array<TableRow, MaxRows> rows;
 
-    constexpr PixelRect inside() const { return frame.shrunk(frameWidth); }
+    constexpr PixelRect inside() const { return frame.shrunk(FrameWidth); }
     constexpr PixelRect headingCell() const
     {
         const PixelRect in = inside();
@@ -85,7 +85,7 @@ struct NumberTable {
 
 // The three tables side by side, headed 8, 10 and 9. The printed part stands left in the first,
 // third and fifth rows and right in the second and fourth.
-inline constexpr std::array<NumberTable, 3> tables {{
+inline constexpr std::array<NumberTable, 3> Tables {{
     {.heading = 8,
         .frame = {26, 102, 192, 529},
         .headingLine = 188,
@@ -116,14 +116,14 @@ struct TwipsPoint {
     int top;
 };
 
-inline constexpr int answerBoxCount = 13;
-inline constexpr int answerBoxWidth = 735;
-inline constexpr int answerBoxHeight = 855;
+inline constexpr int AnswerBoxCount = 13;
+inline constexpr int AnswerBoxWidth = 735;
+inline constexpr int AnswerBoxHeight = 855;
 // The least white, in picture pixels, kept between a box and the lines of its cell, so that every
 // line of the table stays in view around the boxes.
-inline constexpr int answerBoxMargin = 3;
+inline constexpr int AnswerBoxMargin = 3;
 
-inline constexpr std::array<TwipsPoint, answerBoxCount> answerBoxes {{
+inline constexpr std::array<TwipsPoint, AnswerBoxCount> AnswerBoxes {{
     {2400, 3840},
     {1200, 5160},
     {2400, 6360},
@@ -142,7 +142,7 @@ inline constexpr std::array<TwipsPoint, answerBoxCount> answerBoxes {{
 // Left and top of answer box `index` in twips; index 0 is Text1.
 constexpr TwipsPoint answerBox(int index)
 {
-    return answerBoxes[index];
+    return AnswerBoxes[index];
 }
 
 // The table and row whose blank cell answer box `index` covers.
@@ -154,8 +154,8 @@ struct CellPlace {
 constexpr CellPlace answerCell(int index)
 {
     int table = 0;
-    while (index >= tables[table].rowCount)
-        index -= tables[table++].rowCount;
+    while (index >= Tables[table].rowCount)
+        index -= Tables[table++].rowCount;
     return {table, index};
 }
 
@@ -163,7 +163,7 @@ constexpr CellPlace answerCell(int index)
 constexpr int missingPart(int index)
 {
     const CellPlace place = answerCell(index);
-    const NumberTable& table = tables[place.table];
+    const NumberTable& table = Tables[place.table];
     return table.heading - table.rows[place.row].printed;
 }
 
@@ -171,28 +171,28 @@ constexpr int missingPart(int index)
 constexpr PixelRect answerBoxOnPicture(int index)
 {
     const TwipsPoint box = answerBox(index);
-    const int left = (box.left - pictureLeft) / twipsPerPixel;
-    const int top = (box.top - pictureTop) / twipsPerPixel;
-    return {left, top, left + answerBoxWidth / twipsPerPixel - 1, top + answerBoxHeight / twipsPerPixel - 1};
+    const int left = (box.left - PictureLeft) / TwipsPerPixel;
+    const int top = (box.top - PictureTop) / TwipsPerPixel;
+    return {left, top, left + AnswerBoxWidth / TwipsPerPixel - 1, top + AnswerBoxHeight / TwipsPerPixel - 1};
 }
 
 namespace check {
 
 constexpr bool onWholePixels(int twips)
 {
-    return twips % twipsPerPixel == 0;
+    return twips % TwipsPerPixel == 0;
 }
 
 // The number of the first answer box (1 for Text1) that is off the pixel grid or not inside its
 // blank cell with the margin; 0 when every box fits.
 constexpr int strayAnswerBox()
 {
-    for (int i = 0; i < answerBoxCount; ++i) {
+    for (int i = 0; i < AnswerBoxCount; ++i) {
         const TwipsPoint box = answerBox(i);
         const CellPlace place = answerCell(i);
-        const PixelRect blank = tables[place.table].blankCell(place.row);
-        if (!onWholePixels(box.left - pictureLeft) || !onWholePixels(box.top - pictureTop)
-            || !blank.shrunk(answerBoxMargin).contains(answerBoxOnPicture(i)))
+        const PixelRect blank = Tables[place.table].blankCell(place.row);
+        if (!onWholePixels(box.left - PictureLeft) || !onWholePixels(box.top - PictureTop)
+            || !blank.shrunk(AnswerBoxMargin).contains(answerBoxOnPicture(i)))
             return i + 1;
     }
     return 0;
@@ -202,11 +202,11 @@ constexpr int strayAnswerBox()
 // frame or the picture, or whose rows do not split its heading; 0 when all are sound.
 constexpr int unsoundTable()
 {
-    for (int t = 0; t < static_cast<int>(tables.size()); ++t) {
-        const NumberTable& table = tables[t];
+    for (int t = 0; t < static_cast<int>(Tables.size()); ++t) {
+        const NumberTable& table = Tables[t];
         const PixelRect in = table.inside();
-        bool sound = table.frame.left >= 0 && table.frame.top >= 0 && table.frame.right < pictureWidth
-            && table.frame.bottom < pictureHeight && table.rowCount >= 1 && table.rowCount <= maxRows
+        bool sound = table.frame.left >= 0 && table.frame.top >= 0 && table.frame.right < PictureWidth
+            && table.frame.bottom < PictureHeight && table.rowCount >= 1 && table.rowCount <= MaxRows
             && in.left < table.columnLine && table.columnLine < in.right && in.top < table.headingLine;
         int previous = table.headingLine;
         for (int row = 0; row + 1 < table.rowCount; ++row) {
@@ -225,7 +225,7 @@ constexpr int unsoundTable()
 constexpr int blankCellCount()
 {
     int count = 0;
-    for (const NumberTable& table : tables)
+    for (const NumberTable& table : Tables)
         count += table.rowCount;
     return count;
 }
@@ -233,7 +233,7 @@ constexpr int blankCellCount()
 } // namespace check
 
 static_assert(check::unsoundTable() == 0, "a number table's lines are out of order or outside the picture");
-static_assert(check::blankCellCount() == answerBoxCount, "one answer box for every blank cell");
+static_assert(check::blankCellCount() == AnswerBoxCount, "one answer box for every blank cell");
 static_assert(check::strayAnswerBox() == 0, "an answer box is not inside its blank cell with the margin");
 
 } // namespace sostav::worksheet

@@ -6,9 +6,6 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include <cstdio>
-#include <exception>
-
 namespace sostav {
 
 Application::Application(int& argc, char** argv)
@@ -24,18 +21,6 @@ Application::Application(int& argc, char** argv)
     auto* qtRussian = new QTranslator(this);
     if (qtRussian->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(qtRussian);
-}
-
-bool Application::notify(QObject* receiver, QEvent* event)
-{
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "sostav: %s\n", error.what());
-    } catch (...) {
-        std::fprintf(stderr, "sostav: unexpected failure\n");
-    }
-    return false;
 }
 
 } // namespace sostav

@@ -4,15 +4,13 @@
 
 namespace sostav {
 
-// The program's application object. It stops any C++ exception at the event loop's edge:
-// one stray failure in a click must not take a child's screens down with it.
+// The program's application object: its name for the desktop, its icon, and Russian for
+// Qt's own menus.
 class Application : public QApplication {
     Q_OBJECT
 
 public:
     Application(int& argc, char** argv);
-
-    bool notify(QObject* receiver, QEvent* event) override;
 };
 
 } // namespace sostav

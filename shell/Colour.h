@@ -18,6 +18,4 @@ constexpr Colour Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b)
     return Colour {true, r, g, b};
 }
 
-inline constexpr Colour DesktopColour {};
-
 } // namespace sostav

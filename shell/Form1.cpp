@@ -79,7 +79,7 @@ constexpr ScreenLayout Layout {.name = "Form1",
 } // namespace
 
 Form1::Form1()
-    : Screen(CheckedLayout(Layout, Purpose::Menu))
+    : Screen(Layout)
 {
 }
 

@@ -1,5 +1,7 @@
 #include "shell/Pictures.h"
 
+#include "shell/QtText.h"
+
 #include <QGuiApplication>
 #include <QImageReader>
 
@@ -8,7 +10,7 @@ namespace sostav {
 QPixmap loadPicture(std::string_view name)
 {
     const qreal devicePixelRatio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    const QString base = QStringLiteral(":/pictures/") + QString::fromUtf8(name.data(), qsizetype(name.size()));
+    const QString base = QStringLiteral(":/pictures/") + toQString(name);
     const bool dense = devicePixelRatio > 1.0;
     QImageReader reader(base + (dense ? QStringLiteral("@2x.jpg") : QStringLiteral(".jpg")));
     QImage image = reader.read();

@@ -20,7 +20,8 @@ public:
 public slots: // what the desktop asks of a running program
     Q_SCRIPTABLE void Activate(const QVariantMap& platformData);
     Q_SCRIPTABLE void Open(const QStringList& uris, const QVariantMap& platformData);
-    Q_SCRIPTABLE void ActivateAction(const QString& name, const QVariantList& parameter, const QVariantMap& platformData);
+    Q_SCRIPTABLE void ActivateAction(
+        const QString& name, const QVariantList& parameter, const QVariantMap& platformData);
 
 signals:
     void activationRequested();

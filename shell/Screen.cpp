@@ -1,34 +1,66 @@
 #include "shell/Screen.h"
 
 #include "shell/CommandButton.h"
+#include "shell/QtText.h"
 #include "shell/ScreenBuilder.h"
 #include "shell/TextBox.h"
 
 #include <QCloseEvent>
 
+#include <exception>
+
 namespace sostav {
 
-Screen::Screen(CheckedLayout layout)
+Screen::Screen(const ScreenLayout& layout)
     : QWidget(nullptr)
     , m_placer(*this)
     // A screen too large for its desktop is shown whole, shrunk evenly just enough to fit.
-    , m_roles(buildScreen(*this, *layout, m_placer.scaleFor(designedClient(*layout))))
-    , m_resetText(QString::fromUtf8(layout->resetText.data(), qsizetype(layout->resetText.size())))
+    , m_roles(buildScreen(*this, layout, m_placer.scaleFor(designedClient(layout))))
+    , m_resetText(toQString(layout.resetText))
 {
-    // Every reset does the same: the boxes get the screen's reset text, the verdicts go.
-    if (m_roles.reset)
-        connect(m_roles.reset, &QAbstractButton::clicked, this, &Screen::reset);
-    if (m_roles.back)
-        connect(m_roles.back, &QAbstractButton::clicked, this, [this] { emit switchRequested(ScreenKind::Form1); });
-    if (m_roles.exit)
-        connect(m_roles.exit, &QAbstractButton::clicked, this, &Screen::endRequested);
+    onClick(m_roles.check, [this] { check(); });
+    onClick(m_roles.reset, [this] { reset(); });
+    onClick(m_roles.back, [this] { emit switchRequested(ScreenKind::Form1); });
+    onClick(m_roles.exit, [this] { emit endRequested(); });
     for (const auto& [button, target] : m_roles.links)
-        connect(button, &QAbstractButton::clicked, this, [this, target = target] { emit switchRequested(target); });
+        onClick(button, [this, target = target] { emit switchRequested(target); });
+}
+
+void Screen::onClick(CommandButton* button, std::function<void()> handler)
+{
+    if (!button)
+        return;
+    // A failure inside a click (an answer too large to read, say) ends that click's handling
+    // and nothing else: the screen stays as the steps before it left it.
+    connect(button, &QAbstractButton::clicked, this, [handler = std::move(handler)] {
+        try {
+            handler();
+        } catch (const std::exception& error) {
+            qCritical("sostav: %s", error.what());
+        } catch (...) {
+            qCritical("sostav: unexpected failure");
+        }
+    });
+}
+
+bool Screen::judge() const
+{
+    return false;
 }
 
 std::string Screen::answer(std::size_t slot) const
 {
     return m_roles.answers.at(slot)->text().toStdString();
+}
+
+void Screen::check()
+{
+    const bool right = judge();
+    // Only the latest check is on display: a stale verdict of the other kind would report a
+    // failure as success, or the other way round. Coming into view is also what makes a
+    // screen reader read the verdict out (Accessibility.cpp).
+    (right ? m_roles.wrongVerdict : m_roles.rightVerdict)->hide();
+    (right ? m_roles.rightVerdict : m_roles.wrongVerdict)->show();
 }
 
 void Screen::reset()
@@ -37,15 +69,6 @@ void Screen::reset()
         box->setText(m_resetText);
     m_roles.rightVerdict->hide();
     m_roles.wrongVerdict->hide();
-}
-
-void Screen::showVerdict(bool right)
-{
-    // Only the latest check is on display: a stale verdict of the other kind would report a
-    // failure as success, or the other way round. Coming into view is also what makes a
-    // screen reader read the verdict out (Accessibility.cpp).
-    (right ? m_roles.wrongVerdict : m_roles.rightVerdict)->hide();
-    (right ? m_roles.rightVerdict : m_roles.wrongVerdict)->show();
 }
 
 void Screen::present()

@@ -8,17 +8,21 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 
 namespace sostav {
 
-// One screen: a top-level window that owns the widgets built from its table. It asks for
-// a move to another screen with a signal; whoever holds the screens decides how.
+class CommandButton;
+
+// One screen: a top-level window that owns the widgets built from its table and handles the
+// clicks of its buttons. It asks for a move to another screen with a signal; whoever holds
+// the screens decides how.
 class Screen : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Screen(CheckedLayout layout);
+    explicit Screen(const ScreenLayout& layout);
 
     const RoleHandles& roles() const { return m_roles; }
 
@@ -32,15 +36,20 @@ signals:
     void endRequested();
 
 protected:
+    // Judges the answers as they stand: true when they are right. Only screens with a check
+    // button are asked.
+    virtual bool judge() const;
+
     // A box's text as UTF-8, the form the answer rules read.
     std::string answer(std::size_t slot) const;
-    void showVerdict(bool right);
 
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void onClick(CommandButton* button, std::function<void()> handler);
+    void check();
     void reset();
 
     WindowPlacer m_placer;

@@ -3,8 +3,10 @@
 #include "shell/Accessibility.h"
 #include "shell/CommandButton.h"
 #include "shell/Fonts.h"
+#include "shell/LayoutCheck.h"
 #include "shell/LineWidget.h"
 #include "shell/Pictures.h"
+#include "shell/QtText.h"
 #include "shell/ScreenLayout.h"
 #include "shell/TextBox.h"
 
@@ -35,11 +37,6 @@ QColor toQColor(Colour c)
     return QColor(c.r, c.g, c.b);
 }
 
-QString qstr(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 bool inFrontLayer(WidgetKind kind)
 {
     return kind == WidgetKind::CommandButton || kind == WidgetKind::TextBox;
@@ -56,7 +53,7 @@ void setColour(QWidget& w, QPalette::ColorRole role, Colour c)
 
 QWidget* makeLabel(QWidget& parent, const WidgetRow& row)
 {
-    auto* label = new QLabel(qstr(row.text), &parent);
+    auto* label = new QLabel(toQString(row.text), &parent);
     // Labels are opaque boxes in the desktop's button colours unless the row says otherwise.
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
@@ -119,7 +116,7 @@ QWidget* makeWidget(QWidget& window, const WidgetRow& row, double scale)
     switch (row.kind) {
     case WidgetKind::CommandButton:
         w = new CommandButton(&window);
-        static_cast<CommandButton*>(w)->setText(qstr(row.text));
+        static_cast<CommandButton*>(w)->setText(toQString(row.text));
         break;
     case WidgetKind::TextBox:
         w = new TextBox(&window);
@@ -132,12 +129,11 @@ QWidget* makeWidget(QWidget& window, const WidgetRow& row, double scale)
         w = makeImage(window, row, scale);
         break;
     case WidgetKind::Line:
-        w = new LineWidget(&window,
-            QLine(px(row.left, scale), px(row.top, scale), px(row.width, scale), px(row.height, scale)),
+        w = new LineWidget(&window, QLine(px(row.x1, scale), px(row.y1, scale), px(row.x2, scale), px(row.y2, scale)),
             std::max(1, int(std::lround(row.lineWidth * scale))), toQColor(row.fore));
         break;
     }
-    w->setObjectName(qstr(row.name));
+    w->setObjectName(toQString(row.name));
     if (row.kind != WidgetKind::Image && row.kind != WidgetKind::Line)
         w->setGeometry(placeOf(row, scale));
     if (row.font.face != FontFace::None)
@@ -146,7 +142,7 @@ QWidget* makeWidget(QWidget& window, const WidgetRow& row, double scale)
         keepCaptionWhole(*static_cast<QLabel*>(w));
     const std::string_view name = row.accessibleName.empty() ? accessibleNameOf(row.role) : row.accessibleName;
     if (!name.empty())
-        w->setAccessibleName(qstr(name));
+        w->setAccessibleName(toQString(name));
     w->setVisible(row.visible);
     return w;
 }
@@ -195,13 +191,18 @@ QRect designedClient(const ScreenLayout& layout)
 
 RoleHandles buildScreen(QWidget& window, const ScreenLayout& layout, double scale)
 {
-    window.setObjectName(qstr(layout.name));
-    window.setWindowTitle(qstr(layout.name));
-    window.setAccessibleName(qstr(layout.accessibleName));
+    // A broken table is a programming mistake that no child should meet as a half-working
+    // screen; every screen is built by the tests, which stop here with what is wrong.
+    if (const std::string problem = layoutProblem(layout); !problem.empty())
+        qFatal("broken screen table, %s", problem.c_str());
+    window.setObjectName(toQString(layout.name));
+    window.setWindowTitle(toQString(layout.name));
+    window.setAccessibleName(toQString(layout.accessibleName));
     window.setAutoFillBackground(true);
     setColour(window, QPalette::Window, layout.background);
     // Only the size shrinks: where the window opens is a place on the desktop.
-    const QRect client(designedClient(layout).topLeft(), QSize(px(layout.clientWidth, scale), px(layout.clientHeight, scale)));
+    const QRect client(
+        designedClient(layout).topLeft(), QSize(px(layout.clientWidth, scale), px(layout.clientHeight, scale)));
     if (layout.placement == Placement::StoredPosition)
         window.setGeometry(client);
     else

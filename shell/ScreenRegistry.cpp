@@ -4,8 +4,8 @@
 
 namespace sostav {
 
-ScreenRegistry::ScreenRegistry(const Factories& factories)
-    : m_factories(factories)
+ScreenRegistry::ScreenRegistry(Factory factory)
+    : m_factory(factory)
 {
 }
 
@@ -15,7 +15,7 @@ Screen& ScreenRegistry::obtain(ScreenKind kind)
 {
     auto& slot = m_slots[static_cast<std::size_t>(kind)];
     if (!slot) {
-        slot = m_factories[static_cast<std::size_t>(kind)]();
+        slot = m_factory(kind);
         Screen* screen = slot.get();
         connect(screen, &Screen::switchRequested, this,
             [this, screen](ScreenKind target) { switchScreen(*screen, target); });

@@ -17,10 +17,10 @@ class ScreenRegistry : public QObject {
     Q_OBJECT
 
 public:
-    using Factory = std::unique_ptr<Screen> (*)();
-    using Factories = std::array<Factory, AllScreenKinds.size()>; // by ScreenKind
+    // Makes the screen of a kind; the entry point is the one place that knows them all.
+    using Factory = std::unique_ptr<Screen> (*)(ScreenKind kind);
 
-    explicit ScreenRegistry(const Factories& factories);
+    explicit ScreenRegistry(Factory factory);
     ~ScreenRegistry() override;
 
     // The screen of this kind, made now if it does not exist yet.
@@ -45,7 +45,7 @@ signals:
     void programEnded();
 
 private:
-    Factories m_factories;
+    Factory m_factory;
     std::array<std::unique_ptr<Screen>, AllScreenKinds.size()> m_slots;
 };
 

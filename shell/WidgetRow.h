@@ -4,6 +4,7 @@
 #include "shell/FontStyle.h"
 #include "shell/Role.h"
 #include "shell/ScreenKind.h"
+#include "shell/Twips.h"
 
 #include <string_view>
 
@@ -17,10 +18,9 @@ enum class WidgetKind { CommandButton, TextBox, Label, Image, Line };
 enum class LabelAlign { TopLeft, Centred };
 
 inline constexpr int NoTabIndex = -1;
-inline constexpr int TwipsPerPixel = 15;
 
-// One widget of a screen, as it is designed. Positions are in twips; for a line,
-// left/top/width/height hold the end points X1, Y1, X2, Y2 instead.
+// One widget of a screen, as it is designed. Positions are in twips: a place (left, top,
+// width, height) for every kind but the line, which has its two end points instead.
 struct WidgetRow {
     std::string_view name;
     WidgetKind kind = WidgetKind::Label;
@@ -29,6 +29,10 @@ struct WidgetRow {
     int top = 0;
     int width = 0; // an image's must be its picture's natural size
     int height = 0;
+    int x1 = 0; // a line's end points
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
     FontStyle font {};
     Colour back {};
     Colour fore {};

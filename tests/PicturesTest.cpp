@@ -67,7 +67,7 @@ private slots:
     {
         QFETCH_GLOBAL(int, scale);
         const Picture p("worksheet", scale);
-        for (const NumberTable& table : tables) {
+        for (const NumberTable& table : Tables) {
             const PixelRect in = table.inside();
             const int x = (in.left + table.columnLine) / 2;
             // The frame is two pixels of black with paper on either side.

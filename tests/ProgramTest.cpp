@@ -27,15 +27,6 @@ class ProgramTest : public QObject {
 private slots:
     void initTestCase() { muteOffscreenRaise(); }
 
-    void exceptionStopsAtTheEventLoop()
-    {
-        bool afterwards = false;
-        QTimer::singleShot(0, this, [] { throw std::runtime_error("a stray failure"); });
-        QTimer::singleShot(0, this, [&afterwards] { afterwards = true; });
-        QTRY_VERIFY(afterwards);
-    }
-
-    // Given once the menu is painted, so that no image decoder holds up its first frame.
     void windowIconIsTheDrawnIcon()
     {
         Program program;

@@ -60,7 +60,7 @@ inline QString focusName()
 
 // The program as started, with the menu on display.
 struct Program {
-    ScreenRegistry registry {allScreens()};
+    ScreenRegistry registry {makeScreen};
     Program() { registry.start(); }
     Screen& menu() { return registry.obtain(ScreenKind::Form1); }
     // Opens an exercise with its menu button, as a child does.

@@ -62,8 +62,8 @@ void paintTable(QPainter& painter, const NumberTable& table)
 
 QImage drawWorksheet(int scale)
 {
-    return paintOnWhite(QSize(worksheet::pictureWidth, worksheet::pictureHeight), scale, [](QPainter& painter) {
-        for (const NumberTable& table : worksheet::tables)
+    return paintOnWhite(QSize(worksheet::PictureWidth, worksheet::PictureHeight), scale, [](QPainter& painter) {
+        for (const NumberTable& table : worksheet::Tables)
             paintTable(painter, table);
     });
 }
