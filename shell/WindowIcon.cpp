@@ -9,12 +9,12 @@ namespace sostav {
 namespace {
 
 // The sizes window managers ask for; the larger drawings serve only the installed desktop icon.
-constexpr int windowIconSizes[] = {16, 32, 48, 64};
+constexpr int WindowIconSizes[] = {16, 32, 48, 64};
 
 QIcon drawnIcon()
 {
     QIcon icon;
-    for (const int size : windowIconSizes)
+    for (const int size : WindowIconSizes)
         icon.addFile(QStringLiteral(":/window-icon/icon-%1.png").arg(size), QSize(size, size));
     return icon;
 }

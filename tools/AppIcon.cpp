@@ -11,7 +11,7 @@ namespace sostav::draw {
 namespace {
 
 // Everything is laid out on a 256-unit tile and scaled to the requested size.
-constexpr qreal tile = 256;
+constexpr qreal Tile = 256;
 const QColor orange(255, 128, 0);
 const QColor deepGreen(24, 120, 40);
 
@@ -27,7 +27,7 @@ void paintOutlinedText(
 
 void paintTile(QPainter& painter)
 {
-    const QRectF outer(8, 8, tile - 16, tile - 16);
+    const QRectF outer(8, 8, Tile - 16, Tile - 16);
     QLinearGradient body(0, outer.top(), 0, outer.bottom());
     body.setColorAt(0.0, QColor(120, 214, 96));
     body.setColorAt(1.0, QColor(46, 160, 62));
@@ -96,7 +96,7 @@ QImage drawAppIcon(int pixels)
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(pixels / tile, pixels / tile);
+    painter.scale(pixels / Tile, pixels / Tile);
     paintTile(painter);
     if (pixels >= 48)
         paintDiagram(painter);

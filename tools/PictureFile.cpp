@@ -30,7 +30,7 @@ bool writeJpeg(const QImage& image, const QString& path, int dotsPerInch)
         copy.setDotsPerMeterX(dotsPerMetre);
         copy.setDotsPerMeterY(dotsPerMetre);
     }
-    return write(copy, path, "jpg", jpegQuality);
+    return write(copy, path, "jpg", JpegQuality);
 }
 
 bool writePng(const QImage& image, const QString& path)

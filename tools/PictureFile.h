@@ -7,7 +7,7 @@ namespace sostav::draw {
 
 // JPEG quality high enough that no 8x8 blocks show around the sharp black edges of digits
 // and outlines.
-inline constexpr int jpegQuality = 95;
+inline constexpr int JpegQuality = 95;
 
 // Writes `image` as JPEG. A positive `dotsPerInch` is written into the file's header;
 // otherwise the image's own density is kept.

@@ -11,32 +11,32 @@ namespace sostav::draw {
 namespace {
 
 constexpr QPointF centre {106, 106};
-constexpr qreal rimRadius = 105;
-constexpr qreal discRadius = 102.5;
+constexpr qreal RimRadius = 105;
+constexpr qreal DiscRadius = 102.5;
 
 void paintDisc(QPainter& painter)
 {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(208, 208, 208));
-    painter.drawEllipse(centre, rimRadius, rimRadius);
+    painter.drawEllipse(centre, RimRadius, RimRadius);
 
     // Pale in the upper part, full yellow through the middle and a touch deeper at the bottom.
-    QLinearGradient body(0, centre.y() - discRadius, 0, centre.y() + discRadius);
+    QLinearGradient body(0, centre.y() - DiscRadius, 0, centre.y() + DiscRadius);
     body.setColorAt(0.00, QColor(250, 248, 175));
     body.setColorAt(0.22, QColor(244, 236, 110));
     body.setColorAt(0.45, QColor(236, 224, 38));
     body.setColorAt(0.75, QColor(235, 222, 28));
     body.setColorAt(1.00, QColor(222, 198, 18));
     painter.setBrush(body);
-    painter.drawEllipse(centre, discRadius, discRadius);
+    painter.drawEllipse(centre, DiscRadius, DiscRadius);
 
     // Darkening towards the edge makes the disc read as a ball rather than a flat plate.
-    QRadialGradient shade(centre, discRadius);
+    QRadialGradient shade(centre, DiscRadius);
     shade.setColorAt(0.00, QColor(255, 255, 255, 0));
     shade.setColorAt(0.80, QColor(200, 150, 0, 0));
     shade.setColorAt(1.00, QColor(190, 140, 0, 70));
     painter.setBrush(shade);
-    painter.drawEllipse(centre, discRadius, discRadius);
+    painter.drawEllipse(centre, DiscRadius, DiscRadius);
 }
 
 void paintGloss(QPainter& painter)

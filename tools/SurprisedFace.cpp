@@ -12,12 +12,12 @@ namespace sostav::draw {
 namespace {
 
 constexpr QPointF centre {100, 103};
-constexpr qreal radius = 93;
+constexpr qreal Radius = 93;
 
 void paintShadow(QPainter& painter, int scale)
 {
     QPainterPath disc;
-    disc.addEllipse(QPointF(centre.x() + 3, centre.y() + 5) * scale, (radius + 1) * scale, (radius + 1) * scale);
+    disc.addEllipse(QPointF(centre.x() + 3, centre.y() + 5) * scale, (Radius + 1) * scale, (Radius + 1) * scale);
     const QImage shadow = softShadow(surprisedFaceSize * scale, disc, QColor(90, 90, 90, 150), 5 * scale);
     painter.save();
     painter.resetTransform();
@@ -29,27 +29,27 @@ void paintDisc(QPainter& painter)
 {
     painter.setPen(Qt::NoPen);
     // Golden all over, deepening towards the top where the brows sit.
-    QLinearGradient body(0, centre.y() - radius, 0, centre.y() + radius);
+    QLinearGradient body(0, centre.y() - Radius, 0, centre.y() + Radius);
     body.setColorAt(0.00, QColor(228, 193, 7));
     body.setColorAt(0.30, QColor(246, 216, 16));
     body.setColorAt(0.55, QColor(255, 229, 22));
     body.setColorAt(1.00, QColor(255, 229, 22));
     painter.setBrush(body);
-    painter.drawEllipse(centre, radius, radius);
+    painter.drawEllipse(centre, Radius, Radius);
 
-    QRadialGradient edge(centre, radius);
+    QRadialGradient edge(centre, Radius);
     edge.setColorAt(0.00, QColor(255, 255, 255, 0));
     edge.setColorAt(0.82, QColor(210, 150, 0, 0));
     edge.setColorAt(1.00, QColor(190, 130, 0, 55));
     painter.setBrush(edge);
-    painter.drawEllipse(centre, radius, radius);
+    painter.drawEllipse(centre, Radius, Radius);
 
     // The gloss: a soft light band across the lower cheeks and a bright spot at the upper left.
     QRadialGradient cheek(QPointF(centre.x(), centre.y() + 52), 62);
     cheek.setColorAt(0.0, QColor(255, 250, 200, 150));
     cheek.setColorAt(1.0, QColor(255, 250, 200, 0));
     painter.setBrush(cheek);
-    painter.drawEllipse(centre, radius, radius);
+    painter.drawEllipse(centre, Radius, Radius);
 
     QRadialGradient spot(QPointF(centre.x() - 60, centre.y() - 30), 20);
     spot.setColorAt(0.0, QColor(255, 255, 255, 190));

@@ -8,7 +8,7 @@ namespace sostav::draw {
 // a small round mouth, casting a soft shadow on white.
 inline constexpr QSize surprisedFaceSize {205, 213};
 // The file declares this density; the screens show it one pixel to one pixel all the same.
-inline constexpr int surprisedFaceDotsPerInch = 72;
+inline constexpr int SurprisedFaceDotsPerInch = 72;
 
 QImage drawSurprisedFace(int scale);
 

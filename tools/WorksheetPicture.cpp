@@ -17,7 +17,7 @@ using worksheet::PixelRect;
 const QColor frameColour(0, 0, 0);
 const QColor lineColour(150, 150, 150);
 const QColor headingColour(255, 128, 255);
-constexpr qreal digitHeight = 42;
+constexpr qreal DigitHeight = 42;
 
 QRect toQRect(const PixelRect& r)
 {
@@ -32,7 +32,7 @@ QPointF centreOf(const PixelRect& cell)
 void paintNumber(QPainter& painter, int number, const PixelRect& cell)
 {
     painter.fillPath(
-        centredGlyphs(QString::number(number), centreOf(cell), digitHeight, GlyphWeight::Regular), Qt::black);
+        centredGlyphs(QString::number(number), centreOf(cell), DigitHeight, GlyphWeight::Regular), Qt::black);
 }
 
 void paintLines(QPainter& painter, const NumberTable& table)

@@ -36,11 +36,11 @@ bool writePictures(const QDir& out)
         ok = writeJpeg(drawTenPicture(scale), out.filePath(pictureName("ten", scale))) && ok;
         ok = writeJpeg(drawSmileFace(scale), out.filePath(pictureName("smile", scale))) && ok;
         ok = writeJpeg(drawSurprisedFace(scale), out.filePath(pictureName("surprised", scale)),
-                 surprisedFaceDotsPerInch * scale)
+                 SurprisedFaceDotsPerInch * scale)
             && ok;
         ok = writeJpeg(drawWorksheet(scale), out.filePath(pictureName("worksheet", scale))) && ok;
     }
-    for (const int pixels : appIconSizes)
+    for (const int pixels : AppIconSizes)
         ok = writePng(drawAppIcon(pixels), out.filePath(QStringLiteral("icon-%1.png").arg(pixels))) && ok;
     return ok;
 }
