@@ -4,6 +4,7 @@
 #include "shell/Placement.h"
 #include "shell/ScreenBuilder.h"
 #include "shell/TextBox.h"
+#include "shell/VerdictSound.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -58,6 +59,7 @@ void Screen::showVerdict(bool right)
     // screen reader read the verdict out (Accessibility.cpp).
     (right ? m_roles.wrongVerdict : m_roles.rightVerdict)->hide();
     (right ? m_roles.rightVerdict : m_roles.wrongVerdict)->show();
+    playVerdictCue(right);
 }
 
 void Screen::present()
