@@ -15,14 +15,15 @@ if [[ $action != start && $action != test ]]; then
 fi
 build=${SOSTAV_BUILD:-build}
 
-# What building and running the program needs: the compiler and Qt, the fonts the screens
-# are drawn in and Qt's Russian translation.
-packages=(build-essential cmake qt6-base-dev fonts-liberation2 qt6-translations-l10n)
+# What building and running the program needs: the compiler and Qt (Qt Multimedia for the
+# verdicts' cues), the fonts the screens are drawn in and Qt's Russian translation.
+packages=(build-essential cmake qt6-base-dev qt6-multimedia-dev fonts-liberation2 qt6-translations-l10n)
 # What only the tests need: the fuzzer's compiler, the validators of the installed desktop
 # files, and a real desktop to try the program on: an X server, a window manager, a way to
-# press its buttons and the accessibility bus a screen reader listens on.
+# press its buttons, the accessibility bus a screen reader listens on, and a sound server
+# whose output can be recorded.
 test_packages=(clang libclang-rt-14-dev desktop-file-utils appstream
-    xvfb metacity xdotool x11-utils at-spi2-core dbus python3-pyatspi)
+    xvfb metacity xdotool x11-utils at-spi2-core dbus python3-pyatspi pulseaudio pulseaudio-utils)
 [[ $action == test ]] && packages+=("${test_packages[@]}")
 
 setup/ensure-packages.sh "${packages[@]}"

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 build=${SOSTAV_BENCH_BUILD:-build-bench}
 startup_runs=${STARTUP_RUNS:-30}
 
-setup/ensure-packages.sh build-essential cmake qt6-base-dev fonts-liberation2 qt6-translations-l10n xvfb python3 python3-xlib
+setup/ensure-packages.sh build-essential cmake qt6-base-dev qt6-multimedia-dev fonts-liberation2 qt6-translations-l10n xvfb python3 python3-xlib
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DSOSTAV_BENCH=ON >/dev/null
 bin=$build/bench
