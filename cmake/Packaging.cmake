@@ -49,8 +49,8 @@ set(CPACK_PACKAGE_DESCRIPTION
 "A desktop trainer for primary-school children, all of its text in Russian.
 On three exercise screens the child types two addends that make 8, 9 or 10;
 on a review worksheet the child fills the blank cells of three number tables.
-A check button judges the answers with a smiling or a surprised face or a word,
-a reset button clears the screen for another try.")
+A check button judges the answers with a smiling or a surprised face or a word
+and a short sound; a reset button clears the screen for another try.")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 # The package installs into /usr as Debian expects, whatever prefix the build was given.
