@@ -15,7 +15,8 @@ cues = {}
 for name in ("right", "wrong"):
     with wave.open(os.path.join(os.path.dirname(__file__), "..", "..", "assets", "cue-%s.wav" % name)) as file:
         rate, samples = file.getframerate(), array.array("h", file.readframes(file.getnframes()))
-    cues[name] = [s for s in samples[next(i for i, s in enumerate(samples) if s) :]]
+    sounding = [i for i, s in enumerate(samples) if s]
+    cues[name] = samples[sounding[0] : sounding[-1] + 1]
 
 home = tempfile.mkdtemp()
 children = []  # ended however the check ends, a failure included
@@ -71,12 +72,16 @@ def similarity(sound, cue):  # normalised correlation, the two aligned at their 
 
 def heard(first, last):  # each separate sound, named by the cue it matches
     sounding = [i for i in range(first, last) if recorded[i]]
-    starts = [i for n, i in enumerate(sounding) if n == 0 or i - sounding[n - 1] > rate // 20]
+    if not sounding:
+        return []
+    breaks = [n for n in range(1, len(sounding)) if sounding[n] - sounding[n - 1] > rate // 20]
     names = []
-    for begin in starts:
-        scores = {name: similarity(recorded[begin:last], cue) for name, cue in cues.items()}
+    for begin, end in zip([0] + breaks, breaks + [len(sounding)]):
+        sound = recorded[sounding[begin] : sounding[end - 1] + 1]
+        scores = {name: similarity(sound, cue) for name, cue in cues.items()}
         best = max(scores, key=scores.get)
-        names.append(best if scores[best] > 0.9 else "an unknown sound")
+        whole = abs(len(sound) - len(cues[best])) <= rate // 100
+        names.append(best if scores[best] > 0.9 and whole else "an unknown or cut sound")
     return names
 
 failed = False
