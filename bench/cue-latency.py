@@ -9,7 +9,7 @@ XTEST and timed just before it is sent. For each check the script reports the ti
 first sound sample, and whether the cue began with its own first sample (nothing eaten by
 the sink's waking up).
 Usage: cue-latency.py <path-to-sostav> [--runs N] [--checks N]"""
-import argparse, array, fcntl, os, shutil, statistics, subprocess, sys, tempfile, threading, time, wave
+import argparse, array, atexit, fcntl, os, shutil, statistics, subprocess, sys, tempfile, threading, time, wave
 
 from Xlib import X, display as xdisplay
 from Xlib.ext import xtest
@@ -26,7 +26,8 @@ with wave.open(os.path.join(assets, "cue-wrong.wav")) as cue_file:
 cue_start = cue[next(i for i, s in enumerate(cue) if s) :]
 
 home = tempfile.mkdtemp()
-children = []
+children = []  # ended however the run ends, a failure included
+atexit.register(lambda: ([c.terminate() for c in reversed(children)], shutil.rmtree(home, True)))
 def start(*command, **options):
     children.append(subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **options))
     return children[-1]
@@ -118,6 +119,3 @@ for run in range(args.runs):
     app.wait()
 for kind, values in results.items():
     print("%s: median %.1f ms, largest %.1f ms (%d checks)" % (kind, statistics.median(values), max(values), len(values)))
-for child in reversed(children):
-    child.terminate()
-shutil.rmtree(home, True)
