@@ -14,6 +14,8 @@ install(CODE "
     execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
       \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/sostav\")
   endif()")
+# The sound module, loaded on the first check from this folder (shell/VerdictSound.cpp).
+install(TARGETS sostav-sound LIBRARY DESTINATION ${SOSTAV_CUE_MODULE_DESTINATION})
 install(FILES desktop/${sostav_app_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES desktop/${sostav_app_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 16 32 48 64 128 256)
@@ -47,8 +49,8 @@ set(CPACK_PACKAGE_DESCRIPTION
 "A desktop trainer for primary-school children, all of its text in Russian.
 On three exercise screens the child types two addends that make 8, 9 or 10;
 on a review worksheet the child fills the blank cells of three number tables.
-A check button judges the answers with a smiling or a surprised face or a word,
-a reset button clears the screen for another try.")
+A check button judges the answers with a smiling or a surprised face or a word
+and a short sound; a reset button clears the screen for another try.")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 # The package installs into /usr as Debian expects, whatever prefix the build was given.

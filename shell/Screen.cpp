@@ -4,6 +4,7 @@
 #include "shell/QtText.h"
 #include "shell/ScreenBuilder.h"
 #include "shell/TextBox.h"
+#include "shell/VerdictSound.h"
 
 #include <QCloseEvent>
 
@@ -61,6 +62,7 @@ void Screen::check()
     // screen reader read the verdict out (Accessibility.cpp).
     (right ? m_roles.wrongVerdict : m_roles.rightVerdict)->hide();
     (right ? m_roles.rightVerdict : m_roles.wrongVerdict)->show();
+    playVerdictCue(right);
 }
 
 void Screen::reset()

@@ -1,4 +1,5 @@
-// sostav-draw: draws every picture and icon of the program into one folder.
+// sostav-draw: draws every picture and icon of the program into one folder, and
+// synthesises its sounds there too.
 //
 //   QT_QPA_PLATFORM=offscreen sostav-draw <output-dir>
 //
@@ -9,8 +10,11 @@
 #include "GlyphOutline.h"
 #include "PictureFile.h"
 #include "SmileFace.h"
+#include "SoundFile.h"
 #include "SurprisedFace.h"
 #include "TenPicture.h"
+#include "ToneSynth.h"
+#include "VerdictCues.h"
 #include "WorksheetPicture.h"
 
 #include <QDir>
@@ -45,6 +49,12 @@ bool writePictures(const QDir& out)
     return ok;
 }
 
+bool writeSounds(const QDir& out)
+{
+    const bool right = writeWav(renderRightCue(), soundSampleRate, out.filePath(QStringLiteral("cue-right.wav")));
+    return writeWav(renderWrongCue(), soundSampleRate, out.filePath(QStringLiteral("cue-wrong.wav"))) && right;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -63,5 +73,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "sostav-draw: cannot create %s\n", argv[1]);
         return 1;
     }
-    return writePictures(out) ? 0 : 1;
+    const bool sounds = writeSounds(out);
+    return writePictures(out) && sounds ? 0 : 1;
 }
