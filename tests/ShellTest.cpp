@@ -131,6 +131,9 @@ private slots:
         for (int i = 0; i < order.size(); ++i) {
             press(Qt::Key_Tab);
             forward << focusName();
+            // What an on-screen keyboard is told of the box it types into: digits first.
+            if (auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+                QVERIFY(box->inputMethodQuery(Qt::ImHints).toInt() & Qt::ImhPreferNumbers);
         }
         QCOMPARE(forward, order + QStringList {order.first()});
         for (int i = 0; i < order.size(); ++i) {
