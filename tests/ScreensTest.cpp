@@ -55,8 +55,7 @@ bool alike(const QImage& a, const QImage& b, int tolerance = 24)
 }
 
 // The designed screen shrunk evenly: alike once both are reduced far enough that the
-// hinting of smaller text and the rounding of
-// every place to whole pixels no longer show.
+// hinting of smaller text and the rounding of every place to whole pixels no longer show.
 bool alikeShrunk(const QImage& shown, const QImage& designed)
 {
     const QSize coarse = shown.size() / 6;

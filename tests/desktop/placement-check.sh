@@ -3,8 +3,7 @@
 # virtual display: five trips menu -> "Состав числа 10" -> back leave both windows at their
 # stored places, at 125 % on 1366x768 the menu's whole frame is on the screen, and on a
 # netbook's 1024x600 under a 27-pixel panel every screen is whole beside the panel. Every
-# window carries the class that the menu entry's StartupWMClass names, so that the desktop
-# matches the running program to its entry.
+# window has the class the menu entry's StartupWMClass names, by which desktops match them.
 # Usage: placement-check.sh <path-to-sostav>   (exit 77: a needed tool is missing)
 set -u
 bin=${1:?usage: placement-check.sh <path-to-sostav>}
@@ -18,9 +17,8 @@ pids=()
 work=$(mktemp -d)
 cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
-# A virtual display of the given size with the window manager on it. Without -noreset the
-# server resets as the probe below disconnects, and a window manager that connects just
-# then finds no display and leaves the windows unmanaged.
+# A virtual display of the given size with the window manager on it; one that reset as the
+# probe below left it would turn away a window manager connecting just then.
 desktop() {
     Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset 3>"$work/display" 2>/dev/null & pids+=($!)
     for _ in $(seq 50); do [ -s "$work/display" ] && xdpyinfo -display ":$(cat "$work/display")" >/dev/null 2>&1 && break; sleep 0.1; done
