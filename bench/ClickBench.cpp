@@ -6,10 +6,12 @@
 // of a menu button after the program starts.
 //
 //   sostav-click-bench [--reps N] [--cold-runs N]
-//   sostav-click-bench --cold FormX        (one cold first visit; used by the line above)
+//   sostav-click-bench --cold N            (one cold first visit of the screen of kind N;
+//                                           used by the line above)
 
 #include "app/AllScreens.h"
 #include "shell/Application.h"
+#include "shell/CommandButton.h"
 #include "shell/Screen.h"
 #include "shell/ScreenRegistry.h"
 
@@ -28,30 +30,18 @@ using namespace sostav;
 
 namespace {
 
-struct Route {
-    const char* button;
-    const char* target;
-    ScreenKind kind;
-};
-
-constexpr Route Routes[] = {
-    {"Command6", "Form3", ScreenKind::Form3},
-    {"Command4", "Form7", ScreenKind::Form7},
-    {"Command7", "Form8", ScreenKind::Form8},
-    {"Command8", "Form6", ScreenKind::Form6},
-};
-
 constexpr double FirstVisitLimitMs = 16.0;
 constexpr double ReturnVisitLimitMs = 5.0;
 
-// Notes when a screen of a given name receives its paint event. The window is painted
+// Notes when the screen of a given kind receives its paint event. The window is painted
 // first and its widgets right after it, in the same pass, so once processEvents() returns
 // after this fired, the whole frame is in the backing store.
 class PaintWatch : public QObject {
 public:
-    void expect(const char* screenName)
+    void expect(const ScreenRegistry& registry, ScreenKind kind)
     {
-        m_name = QString::fromLatin1(screenName);
+        m_registry = &registry;
+        m_kind = kind;
         m_seen = false;
     }
     bool seen() const { return m_seen; }
@@ -59,14 +49,15 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow()
-            && watched->objectName() == m_name)
+        // Once seen, the registry is never asked again: it may be gone by the next event.
+        if (!m_seen && m_registry && event->type() == QEvent::Paint && watched == m_registry->existing(m_kind))
             m_seen = true;
         return false;
     }
 
 private:
-    QString m_name;
+    const ScreenRegistry* m_registry = nullptr;
+    ScreenKind m_kind = ScreenKind::Form1;
     bool m_seen = false;
 };
 
@@ -85,27 +76,63 @@ void waitForPaint()
     }
 }
 
-// Clicks `button` on `from` and returns the milliseconds until `target` is painted.
-double timeSwitch(Screen& from, const char* button, const char* target)
+// Clicks `button` and returns the milliseconds until the screen of kind `target` is painted.
+double timeSwitch(ScreenRegistry& registry, QAbstractButton* button, ScreenKind target)
 {
-    auto* b = from.findChild<QAbstractButton*>(QString::fromLatin1(button), Qt::FindDirectChildrenOnly);
-    if (!b) {
-        std::fprintf(stderr, "sostav-click-bench: no %s on %s\n", button, qPrintable(from.objectName()));
-        std::exit(1);
-    }
-    watch->expect(target);
+    watch->expect(registry, target);
     QElapsedTimer timer;
     timer.start();
-    QTest::mouseClick(b, Qt::LeftButton);
+    QTest::mouseClick(button, Qt::LeftButton);
     waitForPaint();
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-void showMenu(ScreenRegistry& registry)
+Screen& showMenu(ScreenRegistry& registry)
 {
-    watch->expect("Form1");
+    watch->expect(registry, ScreenKind::Form1);
     registry.start();
     waitForPaint();
+    return *registry.existing(ScreenKind::Form1);
+}
+
+// The menu's button for a screen, as the menu's own table gives it.
+QAbstractButton* opener(Screen& menu, ScreenKind target)
+{
+    for (const auto& [button, kind] : menu.roles().links)
+        if (kind == target)
+            return button;
+    std::fputs("sostav-click-bench: no menu button for that screen\n", stderr);
+    std::exit(1);
+}
+
+// Where the menu's buttons lead, in the menu's order.
+std::vector<ScreenKind> menuTargets()
+{
+    ScreenRegistry registry(makeScreen);
+    std::vector<ScreenKind> targets;
+    for (const auto& link : registry.obtain(ScreenKind::Form1).roles().links)
+        targets.push_back(link.second);
+    return targets;
+}
+
+// A first visit from a fresh menu, the way back and a return visit, timed.
+struct Visit {
+    double first = 0, back = 0, again = 0;
+    QString screen, button; // their names, for the table
+};
+
+Visit visit(ScreenKind target)
+{
+    ScreenRegistry registry(makeScreen);
+    QAbstractButton* button = opener(showMenu(registry), target);
+    Visit v;
+    v.first = timeSwitch(registry, button, target);
+    Screen& screen = *registry.existing(target);
+    v.back = timeSwitch(registry, screen.roles().back, ScreenKind::Form1);
+    v.again = timeSwitch(registry, button, target);
+    v.screen = screen.objectName();
+    v.button = button->objectName();
+    return v;
 }
 
 double median(std::vector<double> v)
@@ -125,31 +152,20 @@ const char* verdict(bool ok)
     return ok ? "ok" : "MISSED";
 }
 
-int coldChild(const char* target)
+int coldChild(ScreenKind target)
 {
-    for (const Route& route : Routes) {
-        if (qstrcmp(route.target, target) != 0)
-            continue;
-        ScreenRegistry registry(makeScreen);
-        showMenu(registry);
-        Screen& menu = *registry.existing(ScreenKind::Form1);
-        const double first = timeSwitch(menu, route.button, route.target);
-        timeSwitch(*registry.existing(route.kind), "Command1", "Form1");
-        const double again = timeSwitch(menu, route.button, route.target);
-        std::printf("%.4f %.4f\n", first, again);
-        return 0;
-    }
-    return 2;
+    const Visit v = visit(target);
+    std::printf("%.4f %.4f\n", v.first, v.again);
+    return 0;
 }
 
 // Runs this program once per cold visit; returns the first-visit times.
-std::vector<double> coldVisits(const Route& route, int runs, std::vector<double>& returns)
+std::vector<double> coldVisits(ScreenKind target, int runs, std::vector<double>& returns)
 {
     std::vector<double> firsts;
     for (int i = 0; i < runs; ++i) {
         QProcess child;
-        child.start(
-            QCoreApplication::applicationFilePath(), {QStringLiteral("--cold"), QString::fromLatin1(route.target)});
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--cold"), QString::number(int(target))});
         if (!child.waitForFinished(30000) || child.exitCode() != 0) {
             std::fprintf(stderr, "sostav-click-bench: cold run failed: %s\n", child.readAllStandardError().constData());
             std::exit(1);
@@ -172,7 +188,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     int reps = 200;
     int coldRuns = 15;
-    const char* cold = nullptr;
+    const char* cold = nullptr; // a screen kind's number
     for (int i = 1; i + 1 < argc; i += 2) {
         const QByteArray option = argv[i];
         if (option == "--reps")
@@ -188,7 +204,7 @@ int main(int argc, char** argv)
     watch = &paintWatch;
     app.installEventFilter(&paintWatch);
     if (cold)
-        return coldChild(cold);
+        return coldChild(ScreenKind(std::atoi(cold)));
 
     std::printf("click to painted screen, %s platform, %d warm repetitions, %d cold processes per screen\n",
         qPrintable(QGuiApplication::platformName()), reps, coldRuns);
@@ -197,18 +213,17 @@ int main(int argc, char** argv)
     bool allOk = true;
     int slowRuns = 0;
     int allRuns = 0;
-    for (const Route& route : Routes) {
+    for (ScreenKind target : menuTargets()) {
         std::vector<double> firsts, returns, backs;
+        Visit v;
         for (int rep = 0; rep < reps; ++rep) {
-            ScreenRegistry registry(makeScreen);
-            showMenu(registry);
-            Screen& menu = *registry.existing(ScreenKind::Form1);
-            firsts.push_back(timeSwitch(menu, route.button, route.target));
-            backs.push_back(timeSwitch(*registry.existing(route.kind), "Command1", "Form1"));
-            returns.push_back(timeSwitch(menu, route.button, route.target));
+            v = visit(target);
+            firsts.push_back(v.first);
+            backs.push_back(v.back);
+            returns.push_back(v.again);
         }
         std::vector<double> coldReturns;
-        const std::vector<double> colds = coldVisits(route, coldRuns, coldReturns);
+        const std::vector<double> colds = coldVisits(target, coldRuns, coldReturns);
         returns.insert(returns.end(), coldReturns.begin(), coldReturns.end());
 
         // A screen meets its targets on the median; single repetitions that a busy machine
@@ -223,8 +238,8 @@ int main(int argc, char** argv)
             += over(colds, FirstVisitLimitMs) + over(firsts, FirstVisitLimitMs) + over(returns, ReturnVisitLimitMs);
         allRuns += int(colds.size() + firsts.size() + returns.size());
         std::printf("%-7s %-9s %12.2f / %6.2f ms %12.2f / %6.2f ms %10.2f / %6.2f ms  %s  (back to menu %.2f ms)\n",
-            route.target, route.button, median(colds), maximum(colds), median(firsts), maximum(firsts), median(returns),
-            maximum(returns), verdict(ok), median(backs));
+            qPrintable(v.screen), qPrintable(v.button), median(colds), maximum(colds), median(firsts), maximum(firsts),
+            median(returns), maximum(returns), verdict(ok), median(backs));
     }
     std::printf("single visits over their limit: %d of %d\n", slowRuns, allRuns);
     std::printf("target: every screen's first visit under %.0f ms and return visit under %.0f ms (medians): %s\n",

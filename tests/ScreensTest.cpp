@@ -10,7 +10,6 @@ using namespace sostav::test;
 namespace {
 
 struct Exercise {
-    const char* opener; // its menu button
     ScreenKind kind;
     const char* check;
     const char* reset;
@@ -26,13 +25,12 @@ const QStringList SheetBoxes {"Text1", "Text2", "Text3", "Text4", "Text5", "Text
 const QStringList SheetKey {"3", "1", "2", "0", "7", "9", "6", "8", "5", "8", "6", "5", "7"};
 
 const Exercise Exercises[] = {
-    {"Command6", ScreenKind::Form3, "Command2", "Command3", "Label4", "Label5", {"Text1", "Text2"}, {"3", "7"}, ""},
-    {"Command4", ScreenKind::Form7, "Command2", "Command3", "Image2", "Image1", {"Text1", "Text2"}, {"4", "5"}, " "},
-    {"Command7", ScreenKind::Form8, "Command2", "Command3", "Image2", "Image1", {"Text1", "Text2"}, {"5", "3"}, " "},
-    {"Command8", ScreenKind::Form6, "Command3", "Command2", "Label1", "Label2", SheetBoxes, SheetKey, " "},
+    {ScreenKind::Form3, "Command2", "Command3", "Label4", "Label5", {"Text1", "Text2"}, {"3", "7"}, ""},
+    {ScreenKind::Form7, "Command2", "Command3", "Image2", "Image1", {"Text1", "Text2"}, {"4", "5"}, " "},
+    {ScreenKind::Form8, "Command2", "Command3", "Image2", "Image1", {"Text1", "Text2"}, {"5", "3"}, " "},
+    {ScreenKind::Form6, "Command3", "Command2", "Label1", "Label2", SheetBoxes, SheetKey, " "},
 };
 const char* const Tags[] = {"10", "9", "8", "worksheet"};
-enum { Sheet = 3 };
 
 void perExercise()
 {
@@ -57,8 +55,7 @@ bool alike(const QImage& a, const QImage& b, int tolerance = 24)
 }
 
 // The designed screen shrunk evenly: alike once both are reduced far enough that the
-// hinting of smaller text and the rounding of
-// every place to whole pixels no longer show.
+// hinting of smaller text and the rounding of every place to whole pixels no longer show.
 bool alikeShrunk(const QImage& shown, const QImage& designed)
 {
     const QSize coarse = shown.size() / 6;
@@ -66,8 +63,8 @@ bool alikeShrunk(const QImage& shown, const QImage& designed)
         return image.scaled(coarse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     };
     return std::abs(shown.width() * designed.height() - shown.height() * designed.width()) <= designed.width()
-        && alike(reduce(shown), reduce(designed.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)),
-            160);
+        && alike(
+            reduce(shown), reduce(designed.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)), 160);
 }
 
 } // namespace
@@ -82,7 +79,7 @@ class ScreensTest : public QObject {
     Screen& open(int exercise)
     {
         m_exercise = &Exercises[exercise];
-        m_screen = &m_program->open(m_exercise->opener, m_exercise->kind);
+        m_screen = &m_program->open(m_exercise->kind);
         return *m_screen;
     }
     void answer(const QStringList& texts)
@@ -108,8 +105,9 @@ private slots:
         QTest::addColumn<int>("exercise");
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QString>("expected");
-        QStringList oneWrong = SheetKey, spelt = SheetKey;
-        oneWrong[12] = "8";
+        QStringList lastWrong = SheetKey, firstWrong = SheetKey, spelt = SheetKey;
+        lastWrong[12] = "8";
+        firstWrong[0] = "4";
         spelt[0] = "3abc";
         spelt[3] = "";
         spelt[4] = "07.0";
@@ -124,7 +122,8 @@ private slots:
         QTest::newRow("8: an empty box and 8") << 2 << QStringList {"", "8"} << "right";
         QTest::newRow("8: 4.5 and 3") << 2 << QStringList {"4.5", "3"} << "wrong";
         QTest::newRow("worksheet: spelt otherwise") << 3 << spelt << "right";
-        QTest::newRow("worksheet: the last box wrong") << 3 << oneWrong << "wrong";
+        QTest::newRow("worksheet: the last box wrong") << 3 << lastWrong << "wrong";
+        QTest::newRow("worksheet: the first box wrong") << 3 << firstWrong << "wrong";
         QTest::newRow("worksheet: untouched") << 3 << QStringList {} << "wrong";
     }
 
@@ -138,7 +137,7 @@ private slots:
         QCOMPARE(verdict(), expected);
     }
 
-    // One verdict at a time, the latest check's; a reset clears, a trip to the menu keeps.
+    // One verdict at a time, the latest check's; a reset clears either, a trip to the menu keeps.
     void verdictRule_data() { perExercise(); }
     void verdictRule()
     {
@@ -155,7 +154,7 @@ private slots:
         QCOMPARE(verdict(), "wrong");
 
         click(screen, "Command1");
-        QCOMPARE(&m_program->open(m_exercise->opener, m_exercise->kind), &screen);
+        QCOMPARE(&m_program->open(m_exercise->kind), &screen);
         QCOMPARE(verdict(), "wrong");
         QCOMPARE(textOf(screen, m_exercise->boxes.last().toLatin1()), QStringLiteral("9"));
 
@@ -166,29 +165,10 @@ private slots:
         // Typed next to the reset's space, a digit still reads.
         QTest::keyClicks(child(screen, m_exercise->boxes.first().toLatin1()), m_exercise->rightAnswers.first());
         QCOMPARE(textOf(screen, m_exercise->boxes.first().toLatin1()).trimmed(), m_exercise->rightAnswers.first());
-    }
-
-    // Where two verdicts overlap, the one listed first is in front.
-    void drawingOrder_data() { perExercise(); }
-    void drawingOrder()
-    {
-        QFETCH(int, exercise);
-        Screen& screen = open(exercise);
-        QWidget* right = child(screen, m_exercise->right);
-        QWidget* wrong = child(screen, m_exercise->wrong);
-        right->show();
-        wrong->show();
-        const QRect overlap = right->geometry() & wrong->geometry();
-        const QImage image = screen.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QWidget* front = exercise == Sheet ? wrong : right;
-        const QImage alone = front->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        if (!overlap.isEmpty())
-            QCOMPARE(image.copy(overlap), alone.copy(overlap.translated(-front->pos())));
-        // Answer boxes are in front of every picture and label.
-        for (const QString& box : m_exercise->boxes) {
-            const QRect place = child(screen, box.toLatin1())->geometry();
-            QCOMPARE(image.pixelColor(place.center()), child(screen, box.toLatin1())->palette().base().color());
-        }
+        answer(m_exercise->rightAnswers);
+        QCOMPARE(verdict(), "right");
+        click(screen, m_exercise->reset);
+        QCOMPARE(verdict(), "none");
     }
 
     // Each screen as first drawn and checked, pixel for pixel: places, sizes, fonts and
@@ -199,7 +179,8 @@ private slots:
     {
         QTest::addColumn<int>("exercise");
         QTest::addColumn<bool>("right");
-        QTest::newRow("menu") << -1 << false;
+        QTest::newRow("menu") << -1 << false; // as it opens, "выход" out of sight
+        QTest::newRow("menu enlarged") << -1 << false;
         for (int i = 0; i < 4; ++i) {
             QTest::addRow("%s right", Tags[i]) << i << true;
             QTest::addRow("%s wrong", Tags[i]) << i << false;
@@ -211,7 +192,8 @@ private slots:
         QFETCH(bool, right);
         QApplication::setCursorFlashTime(0); // a caret that never blinks is always drawn
         QWidget* screen = &m_program->menu();
-        screen->resize(937, 545); // enlarged, the menu shows "выход" too
+        if (QTest::currentDataTag() == QByteArrayView("menu enlarged"))
+            screen->resize(937, 545); // enough to show "выход" too
         if (exercise >= 0) {
             screen = &open(exercise);
             QStringList wrong = m_exercise->rightAnswers;

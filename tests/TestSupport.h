@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AllScreens.h"
+#include "shell/CommandButton.h"
 #include "shell/Screen.h"
 #include "shell/ScreenRegistry.h"
 
@@ -67,6 +68,14 @@ struct Program {
     Screen& open(const char* menuButton, ScreenKind kind)
     {
         click(menu(), menuButton);
+        return *registry.existing(kind);
+    }
+    // The same through the button that the menu's own table gives for that screen.
+    Screen& open(ScreenKind kind)
+    {
+        for (const auto& [button, target] : menu().roles().links)
+            if (target == kind)
+                QTest::mouseClick(button, Qt::LeftButton);
         return *registry.existing(kind);
     }
 };

@@ -13,6 +13,7 @@ trap 'rm -rf "$prefix" "$build/install_manifest_Unspecified.txt"' EXIT
 
 cmake --install "$build" --component Unspecified --prefix "$prefix" >/dev/null
 test -x "$prefix/bin/sostav"
+test -f "$prefix/share/man/man1/sostav.1.gz" || { echo "the man page is not where man looks: share/man/man1"; exit 1; }
 for size in 16 32 48 64 128 256; do
     icon=$prefix/share/icons/hicolor/${size}x$size/apps/org.sostav.Sostav.png
     test -f "$icon" || { echo "missing $icon"; exit 1; }

@@ -33,9 +33,14 @@ bool IsExponentLetter(char c)
     return c == 'E' || c == 'e' || c == 'D' || c == 'd';
 }
 
-bool IsSign(char c)
+// Reads an optional "+" or "-"; true when it was "-".
+bool ReadSign(TextCursor& cursor)
 {
-    return c == '+' || c == '-';
+    const char c = cursor.peek();
+    if (c != '+' && c != '-')
+        return false;
+    cursor.advance();
+    return c == '-';
 }
 
 // An exponent letter without digits after it counts as an exponent of 0 ("1e" is 1).
@@ -44,11 +49,7 @@ std::int64_t ReadExponent(TextCursor& cursor)
     if (!IsExponentLetter(cursor.peek()))
         return 0;
     cursor.advance();
-    bool negative = false;
-    if (IsSign(cursor.peek())) {
-        negative = cursor.peek() == '-';
-        cursor.advance();
-    }
+    const bool negative = ReadSign(cursor);
     std::int64_t exponent = 0;
     for (char c = cursor.peek(); TextCursor::isDigit(c); c = cursor.peek()) {
         exponent = std::min(exponent * 10 + (c - '0'), ExponentClamp);
@@ -96,11 +97,7 @@ std::optional<double> ToDouble(char* buffer, std::size_t count, std::int64_t pow
 
 std::optional<double> readDecimalNumber(TextCursor& cursor)
 {
-    bool negative = false;
-    if (IsSign(cursor.peek())) {
-        negative = cursor.peek() == '-';
-        cursor.advance();
-    }
+    const bool negative = ReadSign(cursor);
 
     // The digits before and after the point are gathered, blanks left out, into one
     // buffer: the only copy made of the text.

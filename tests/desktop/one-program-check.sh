@@ -5,7 +5,7 @@
 # Usage: one-program-check.sh <path-to-sostav>   (exit 77: a needed tool is missing)
 set -u
 bin=${1:?usage: one-program-check.sh <path-to-sostav>}
-for tool in Xvfb metacity xdotool import dbus-run-session; do
+for tool in Xvfb metacity xdotool xprop import dbus-run-session; do
     command -v "$tool" >/dev/null || { echo "skip: $tool is not installed"; exit 77; }
 done
 [ -n "${ONE_PROGRAM_BUS:-}" ] || ONE_PROGRAM_BUS=1 exec dbus-run-session -- bash "$0" "$@"
@@ -17,7 +17,7 @@ Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" 2>/dev/n
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
 metacity --replace >/dev/null 2>&1 & pids+=($!)
-sleep 1
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q '#' && break; sleep 0.1; done
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 
@@ -35,8 +35,8 @@ timeout 10 "$bin"; second=$?
 took=$((($(date +%s%N) - start) / 1000000))
 echo "second start: exit status $second after $took ms"
 [ "$second" = 0 ] || fail "the second start did not end at once"
-sleep 1
 kill -0 "$first" 2>/dev/null || fail "the first program ended"
+for _ in $(seq 50); do [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = Form3 ] && break; sleep 0.1; done
 active=$(xdotool getactivewindow getwindowname 2>/dev/null)
 echo "on display and active afterwards: $active"
 [ "$active" = Form3 ] || fail "the running program's screen did not come to the front"

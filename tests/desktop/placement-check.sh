@@ -2,7 +2,8 @@
 # Under a real window manager (metacity; PLACEMENT_WM=openbox or mutter for another) on a
 # virtual display: five trips menu -> "Состав числа 10" -> back leave both windows at their
 # stored places, at 125 % on 1366x768 the menu's whole frame is on the screen, and on a
-# netbook's 1024x600 under a 27-pixel panel every screen is whole beside the panel.
+# netbook's 1024x600 under a 27-pixel panel every screen is whole beside the panel. Every
+# window has the class the menu entry's StartupWMClass names, by which desktops match them.
 # Usage: placement-check.sh <path-to-sostav>   (exit 77: a needed tool is missing)
 set -u
 bin=${1:?usage: placement-check.sh <path-to-sostav>}
@@ -16,23 +17,28 @@ pids=()
 work=$(mktemp -d)
 cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
-# A virtual display of the given size with the window manager on it.
+# A virtual display of the given size with the window manager on it; one that reset as the
+# probe below left it would turn away a window manager connecting just then.
 desktop() {
-    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$work/display" 2>/dev/null & pids+=($!)
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset 3>"$work/display" 2>/dev/null & pids+=($!)
     for _ in $(seq 50); do [ -s "$work/display" ] && xdpyinfo -display ":$(cat "$work/display")" >/dev/null 2>&1 && break; sleep 0.1; done
     DISPLAY=":$(cat "$work/display")"; export DISPLAY; : >"$work/display"
     xdpyinfo >/dev/null 2>&1 || { echo "FAIL: the X server did not start"; exit 1; }
     case $wm in *mutter) wmargs=(--x11 --replace) ;; *) wmargs=(--replace) ;; esac
     "$wm" "${wmargs[@]}" >/dev/null 2>&1 & pids+=($!)
-    for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q '#' && break; sleep 0.1; done
+    for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q '#' && return; sleep 0.1; done
+    echo "FAIL: ${wm##*/} did not start"; exit 1
 }
 desktop 1366x768
 echo "window manager: ${wm##*/} on $DISPLAY"
 
+wmclass=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../desktop/org.sostav.Sostav.desktop")
 # The window of the named screen once it is on display and the window manager is done with it.
 shown() {
     local id; id=$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1)
     [ -n "$id" ] || { echo "FAIL: $1 did not appear" >&2; return 1; }
+    xprop -id "$id" WM_CLASS | grep -q ", \"$wmclass\"\$" \
+        || { echo "FAIL: $1's $(xprop -id "$id" WM_CLASS), the menu entry's StartupWMClass=$wmclass" >&2; return 1; }
     sleep 0.5; echo "$id"
 }
 # Client area's top-left corner on the desktop, as the X server has it.
@@ -100,8 +106,11 @@ for opener in "364 60" "364 148" "364 236" "364 324"; do
     name=$(xdotool getwindowname "$id")
     echo "1024x600 under a panel: $name's frame from $left,$top to $right,$bottom"
     [ -n "${PLACEMENT_SHOTS:-}" ] && import -window root "$PLACEMENT_SHOTS/${wm##*/}-$name.png"
-    if [ "$left" -lt 0 ] || [ "$top" -lt 27 ] || [ "$right" -gt 1024 ] || [ "$bottom" -gt 600 ]; then
-        echo "FAIL: $name is not whole beside the panel"; status=1
+    # The client area the program asked for, and the one the window manager gave.
+    asked=$(xprop -id "$id" WM_NORMAL_HINTS | awk '/specified size/{print $4 "x" $6}')
+    given=$(xwininfo -id "$id" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}')
+    if [ "$left" -lt 0 ] || [ "$top" -lt 27 ] || [ "$right" -gt 1024 ] || [ "$bottom" -gt 600 ] || [ "$asked" != "$given" ]; then
+        echo "FAIL: $name is not whole beside the panel (asked for $asked, given $given)"; status=1
     fi
     xdotool windowactivate --sync "$id" key alt+F4 # the frame's close: back to the menu
     sleep 0.3
