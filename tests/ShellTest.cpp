@@ -35,21 +35,7 @@ constexpr WidgetRow CheckOnALabel[] = {Back, {.name = "Label1", .kind = Label, .
 constexpr WidgetRow PictureWithTab[] = {Back, Check, Reset, Box, Right, Wrong, {.name = "Image3", .kind = Image, .tabIndex = 4}};
 constexpr WidgetRow MenuWithoutExit[] = {{.name = "Command6", .kind = CommandButton, .tabIndex = 0, .role = Role::Open}};
 
-// Two overlapping labels, a text box listed last but in the front layer, and a line listed
-// before the label it crosses.
-constexpr WidgetRow LayerRows[] = {
-    {.name = "Line1", .kind = Line, .x1 = 300, .y1 = 300, .x2 = 2700, .y2 = 300, .fore = Rgb(0, 0, 255), .lineWidth = 5},
-    {.name = "Label1", .kind = Label, .text = "A", .width = 1500, .height = 1500, .back = Rgb(255, 0, 0), .tabIndex = 0},
-    {.name = "Label2", .kind = Label, .text = "B", .left = 750, .top = 750, .width = 1500, .height = 1500, .back = Rgb(0, 255, 0), .tabIndex = 1},
-    {.name = "Text1", .kind = TextBox, .left = 1500, .top = 1500, .width = 1500, .height = 1500, .back = Rgb(255, 255, 0), .tabIndex = 2},
-};
-constexpr ScreenLayout LayerLayout {.name = "Layers", .background = Rgb(255, 255, 255), .clientWidth = 4500, .clientHeight = 4500, .widgets = LayerRows};
 // clang-format on
-
-QColor pixelAt(QWidget& screen, QPoint p)
-{
-    return screen.grab().toImage().pixelColor(p);
-}
 
 } // namespace
 
@@ -285,24 +271,6 @@ private slots:
         QFETCH(QRect, client);
         QFETCH(QPoint, fitted);
         QCOMPARE(fittedClientPosition(client, QMargins(5, 25, 5, 5), QRect(0, 0, 1366, 768)), fitted);
-    }
-
-    void layersAndRowOrderDecideWhatIsSeen()
-    {
-        Screen screen(LayerLayout);
-        screen.show();
-        QVERIFY(QTest::qWaitForWindowActive(&screen));
-        const QColor red(255, 0, 0), green(0, 255, 0), yellow(255, 255, 0), blue(0, 0, 255), white(255, 255, 255);
-        QCOMPARE(pixelAt(screen, {75, 75}), red); // the earlier label covers the later one
-        QCOMPARE(pixelAt(screen, {140, 140}), yellow); // a text box is over every label
-        QCOMPARE(pixelAt(screen, {60, 20}), blue); // the line is over the label it crosses
-        QCOMPARE(pixelAt(screen, {60, 40}), red); // ...and only its stroke is drawn
-        QCOMPARE(pixelAt(screen, {160, 10}), white);
-        child(screen, "Label1")->hide(); // hiding uncovers what is behind
-        QCOMPARE(pixelAt(screen, {75, 75}), green);
-        QCOMPARE(focusName(), QStringLiteral("Text1")); // labels never take the focus
-        press(Qt::Key_Tab);
-        QCOMPARE(focusName(), QStringLiteral("Text1"));
     }
 };
 
