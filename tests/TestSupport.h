@@ -64,13 +64,7 @@ struct Program {
     ScreenRegistry registry {makeScreen};
     Program() { registry.start(); }
     Screen& menu() { return registry.obtain(ScreenKind::Form1); }
-    // Opens an exercise with its menu button, as a child does.
-    Screen& open(const char* menuButton, ScreenKind kind)
-    {
-        click(menu(), menuButton);
-        return *registry.existing(kind);
-    }
-    // The same through the button that the menu's own table gives for that screen.
+    // Opens an exercise with the menu button that leads to it, as a child does.
     Screen& open(ScreenKind kind)
     {
         for (const auto& [button, target] : menu().roles().links)
