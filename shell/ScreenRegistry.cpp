@@ -13,7 +13,7 @@ ScreenRegistry::~ScreenRegistry() = default;
 
 Screen& ScreenRegistry::obtain(ScreenKind kind)
 {
-    auto& slot = m_slots[static_cast<std::size_t>(kind)];
+    auto& slot = m_slots[kind];
     if (!slot) {
         slot = m_factory(kind);
         Screen* screen = slot.get();
@@ -26,7 +26,8 @@ Screen& ScreenRegistry::obtain(ScreenKind kind)
 
 Screen* ScreenRegistry::existing(ScreenKind kind) const
 {
-    return m_slots[static_cast<std::size_t>(kind)].get();
+    const auto slot = m_slots.find(kind);
+    return slot == m_slots.end() ? nullptr : slot->second.get();
 }
 
 void ScreenRegistry::switchScreen(Screen& current, ScreenKind target)
@@ -42,7 +43,7 @@ void ScreenRegistry::start()
 
 void ScreenRegistry::bringToFront()
 {
-    for (auto& slot : m_slots) {
+    for (auto& [kind, slot] : m_slots) {
         if (slot && slot->isVisible()) {
             slot->present();
             return;
@@ -52,7 +53,7 @@ void ScreenRegistry::bringToFront()
 
 void ScreenRegistry::endProgram()
 {
-    for (auto& slot : m_slots) {
+    for (auto& [kind, slot] : m_slots) {
         if (slot)
             slot->hide();
     }

@@ -4,7 +4,7 @@
 
 #include <QObject>
 
-#include <array>
+#include <map>
 #include <memory>
 
 namespace sostav {
@@ -46,7 +46,7 @@ signals:
 
 private:
     Factory m_factory;
-    std::array<std::unique_ptr<Screen>, AllScreenKinds.size()> m_slots;
+    std::map<ScreenKind, std::unique_ptr<Screen>> m_slots; // one slot a kind, filled when first needed
 };
 
 } // namespace sostav

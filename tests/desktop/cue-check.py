@@ -30,7 +30,7 @@ start("pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-fi
       "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + home + "/native",
       "-L", "module-null-sink sink_name=cues norewinds=1 rate=%d" % rate)
 ready, told = os.pipe()
-start("Xvfb", "-displayfd", str(told), "-nolisten", "tcp", pass_fds=[told])
+start("Xvfb", "-displayfd", str(told), "-nolisten", "tcp", "-noreset", pass_fds=[told])
 os.close(told)
 os.environ["DISPLAY"] = ":" + os.read(ready, 16).decode().strip()
 start(shutil.which("metacity") or "openbox", "--replace")

@@ -13,7 +13,7 @@ done
 pids=()
 work=$(mktemp -d)
 trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null & pids+=($!)
+Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null & pids+=($!)
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
 metacity --replace >/dev/null 2>&1 & pids+=($!)

@@ -34,7 +34,7 @@ def start(*command, **options):
     children.append(subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **options))
 
 ready, told = os.pipe()  # the server writes its display number once it takes connections
-start("Xvfb", "-displayfd", str(told), "-nolisten", "tcp", pass_fds=[told])
+start("Xvfb", "-displayfd", str(told), "-nolisten", "tcp", "-noreset", pass_fds=[told])
 os.close(told)
 display = os.read(ready, 16).decode().strip() or sys.exit("FAIL: the X server did not start")
 os.environ["DISPLAY"] = ":" + display
