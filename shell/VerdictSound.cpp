@@ -17,8 +17,8 @@ PlayCueFunction loadCueModule()
 {
     const QString programFolder = QCoreApplication::applicationDirPath();
     for (const QString& folder : {programFolder, programFolder + QStringLiteral("/" SOSTAV_CUE_MODULE_FOLDER)}) {
-        QLibrary module(folder + QLatin1Char('/') + QLatin1String(cueModuleName));
-        if (auto play = reinterpret_cast<PlayCueFunction>(module.resolve(playCueSymbol)))
+        QLibrary module(folder + QLatin1Char('/') + QLatin1String(CueModuleName));
+        if (auto play = reinterpret_cast<PlayCueFunction>(module.resolve(PlayCueSymbol)))
             return play;
     }
     return nullptr;

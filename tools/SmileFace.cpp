@@ -10,7 +10,7 @@ namespace sostav::draw {
 
 namespace {
 
-constexpr QPointF centre {106, 106};
+constexpr QPointF Centre {106, 106};
 constexpr qreal RimRadius = 105;
 constexpr qreal DiscRadius = 102.5;
 
@@ -18,30 +18,30 @@ void paintDisc(QPainter& painter)
 {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(208, 208, 208));
-    painter.drawEllipse(centre, RimRadius, RimRadius);
+    painter.drawEllipse(Centre, RimRadius, RimRadius);
 
     // Pale in the upper part, full yellow through the middle and a touch deeper at the bottom.
-    QLinearGradient body(0, centre.y() - DiscRadius, 0, centre.y() + DiscRadius);
+    QLinearGradient body(0, Centre.y() - DiscRadius, 0, Centre.y() + DiscRadius);
     body.setColorAt(0.00, QColor(250, 248, 175));
     body.setColorAt(0.22, QColor(244, 236, 110));
     body.setColorAt(0.45, QColor(236, 224, 38));
     body.setColorAt(0.75, QColor(235, 222, 28));
     body.setColorAt(1.00, QColor(222, 198, 18));
     painter.setBrush(body);
-    painter.drawEllipse(centre, DiscRadius, DiscRadius);
+    painter.drawEllipse(Centre, DiscRadius, DiscRadius);
 
     // Darkening towards the edge makes the disc read as a ball rather than a flat plate.
-    QRadialGradient shade(centre, DiscRadius);
+    QRadialGradient shade(Centre, DiscRadius);
     shade.setColorAt(0.00, QColor(255, 255, 255, 0));
     shade.setColorAt(0.80, QColor(200, 150, 0, 0));
     shade.setColorAt(1.00, QColor(190, 140, 0, 70));
     painter.setBrush(shade);
-    painter.drawEllipse(centre, DiscRadius, DiscRadius);
+    painter.drawEllipse(Centre, DiscRadius, DiscRadius);
 }
 
 void paintGloss(QPainter& painter)
 {
-    const QRectF gloss(centre.x() - 68, centre.y() - 96, 136, 74);
+    const QRectF gloss(Centre.x() - 68, Centre.y() - 96, 136, 74);
     QRadialGradient light(gloss.center(), gloss.width() / 2);
     light.setColorAt(0.0, QColor(255, 255, 255, 200));
     light.setColorAt(0.6, QColor(255, 255, 255, 90));
@@ -58,7 +58,7 @@ void paintGloss(QPainter& painter)
 
 void paintEyes(QPainter& painter)
 {
-    for (const qreal x : {centre.x() - 31, centre.x() + 31}) {
+    for (const qreal x : {Centre.x() - 31, Centre.x() + 31}) {
         painter.setBrush(Qt::black);
         painter.drawEllipse(QPointF(x, 80), 11.5, 22);
         // A small glint keeps the eyes lively.
@@ -84,7 +84,7 @@ void paintMouth(QPainter& painter)
 
 QImage drawSmileFace(int scale)
 {
-    return paintOnWhite(smileFaceSize, scale, [](QPainter& painter) {
+    return paintOnWhite(SmileFaceSize, scale, [](QPainter& painter) {
         paintDisc(painter);
         paintGloss(painter);
         paintEyes(painter);

@@ -5,7 +5,7 @@
 namespace sostav::draw {
 
 // The verdict picture for a right pair: a glossy yellow smiling face on white.
-inline constexpr QSize smileFaceSize {212, 212};
+inline constexpr QSize SmileFaceSize {212, 212};
 
 QImage drawSmileFace(int scale);
 

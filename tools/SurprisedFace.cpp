@@ -11,14 +11,14 @@ namespace sostav::draw {
 
 namespace {
 
-constexpr QPointF centre {100, 103};
+constexpr QPointF Centre {100, 103};
 constexpr qreal Radius = 93;
 
 void paintShadow(QPainter& painter, int scale)
 {
     QPainterPath disc;
-    disc.addEllipse(QPointF(centre.x() + 3, centre.y() + 5) * scale, (Radius + 1) * scale, (Radius + 1) * scale);
-    const QImage shadow = softShadow(surprisedFaceSize * scale, disc, QColor(90, 90, 90, 150), 5 * scale);
+    disc.addEllipse(QPointF(Centre.x() + 3, Centre.y() + 5) * scale, (Radius + 1) * scale, (Radius + 1) * scale);
+    const QImage shadow = softShadow(SurprisedFaceSize * scale, disc, QColor(90, 90, 90, 150), 5 * scale);
     painter.save();
     painter.resetTransform();
     painter.drawImage(0, 0, shadow);
@@ -29,39 +29,39 @@ void paintDisc(QPainter& painter)
 {
     painter.setPen(Qt::NoPen);
     // Golden all over, deepening towards the top where the brows sit.
-    QLinearGradient body(0, centre.y() - Radius, 0, centre.y() + Radius);
+    QLinearGradient body(0, Centre.y() - Radius, 0, Centre.y() + Radius);
     body.setColorAt(0.00, QColor(228, 193, 7));
     body.setColorAt(0.30, QColor(246, 216, 16));
     body.setColorAt(0.55, QColor(255, 229, 22));
     body.setColorAt(1.00, QColor(255, 229, 22));
     painter.setBrush(body);
-    painter.drawEllipse(centre, Radius, Radius);
+    painter.drawEllipse(Centre, Radius, Radius);
 
-    QRadialGradient edge(centre, Radius);
+    QRadialGradient edge(Centre, Radius);
     edge.setColorAt(0.00, QColor(255, 255, 255, 0));
     edge.setColorAt(0.82, QColor(210, 150, 0, 0));
     edge.setColorAt(1.00, QColor(190, 130, 0, 55));
     painter.setBrush(edge);
-    painter.drawEllipse(centre, Radius, Radius);
+    painter.drawEllipse(Centre, Radius, Radius);
 
     // The gloss: a soft light band across the lower cheeks and a bright spot at the upper left.
-    QRadialGradient cheek(QPointF(centre.x(), centre.y() + 52), 62);
+    QRadialGradient cheek(QPointF(Centre.x(), Centre.y() + 52), 62);
     cheek.setColorAt(0.0, QColor(255, 250, 200, 150));
     cheek.setColorAt(1.0, QColor(255, 250, 200, 0));
     painter.setBrush(cheek);
-    painter.drawEllipse(centre, Radius, Radius);
+    painter.drawEllipse(Centre, Radius, Radius);
 
-    QRadialGradient spot(QPointF(centre.x() - 60, centre.y() - 30), 20);
+    QRadialGradient spot(QPointF(Centre.x() - 60, Centre.y() - 30), 20);
     spot.setColorAt(0.0, QColor(255, 255, 255, 190));
     spot.setColorAt(1.0, QColor(255, 255, 255, 0));
     painter.setBrush(spot);
-    painter.drawEllipse(QPointF(centre.x() - 60, centre.y() - 30), 20, 20);
+    painter.drawEllipse(QPointF(Centre.x() - 60, Centre.y() - 30), 20, 20);
 }
 
 void paintEyes(QPainter& painter)
 {
     for (const qreal side : {-1.0, 1.0}) {
-        const QPointF eye(centre.x() + side * 30, 77);
+        const QPointF eye(Centre.x() + side * 30, 77);
         painter.setPen(QPen(Qt::black, 3.5));
         painter.setBrush(Qt::white);
         painter.drawEllipse(eye, 26.5, 35);
@@ -80,11 +80,11 @@ void paintBrows(QPainter& painter)
     painter.setPen(QPen(Qt::black, 10, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(Qt::NoBrush);
     for (const qreal side : {-1.0, 1.0}) {
-        const qreal inner = centre.x() + side * 10;
-        const qreal outer = centre.x() + side * 56;
+        const qreal inner = Centre.x() + side * 10;
+        const qreal outer = Centre.x() + side * 56;
         QPainterPath brow;
         brow.moveTo(inner, 30);
-        brow.quadTo(centre.x() + side * 30, 4, outer, 28);
+        brow.quadTo(Centre.x() + side * 30, 4, outer, 28);
         painter.drawPath(brow);
     }
     painter.setPen(Qt::NoPen);
@@ -93,14 +93,14 @@ void paintBrows(QPainter& painter)
 void paintMouth(QPainter& painter)
 {
     painter.setBrush(Qt::black);
-    painter.drawEllipse(QPointF(centre.x(), 160), 14, 18);
+    painter.drawEllipse(QPointF(Centre.x(), 160), 14, 18);
 }
 
 } // namespace
 
 QImage drawSurprisedFace(int scale)
 {
-    return paintOnWhite(surprisedFaceSize, scale, [scale](QPainter& painter) {
+    return paintOnWhite(SurprisedFaceSize, scale, [scale](QPainter& painter) {
         paintShadow(painter, scale);
         paintDisc(painter);
         paintEyes(painter);

@@ -7,7 +7,7 @@ namespace sostav::draw {
 
 QImage drawTenPicture(int scale)
 {
-    return paintOnWhite(tenPictureSize, scale, [](QPainter& painter) {
+    return paintOnWhite(TenPictureSize, scale, [](QPainter& painter) {
         // Ink boxes as whole pixels: columns 2..30 and 56..106, rows 13..92 inclusive.
         const QRectF one(2, 13, 29, 80);
         const QRectF zero(56, 13, 51, 80);

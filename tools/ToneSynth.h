@@ -8,7 +8,7 @@ namespace sostav::draw {
 
 // Every sound of the program is mono at this rate: plenty for soft tones, and a rate every
 // sound server plays without a second thought.
-inline constexpr int soundSampleRate = 44100;
+inline constexpr int SoundSampleRate = 44100;
 
 // One soft tone: a few sine partials under an envelope that swells from silence and dies
 // away to silence again, like a struck glass or a xylophone bar.

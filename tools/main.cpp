@@ -51,8 +51,8 @@ bool writePictures(const QDir& out)
 
 bool writeSounds(const QDir& out)
 {
-    const bool right = writeWav(renderRightCue(), soundSampleRate, out.filePath(QStringLiteral("cue-right.wav")));
-    return writeWav(renderWrongCue(), soundSampleRate, out.filePath(QStringLiteral("cue-wrong.wav"))) && right;
+    const bool right = writeWav(renderRightCue(), SoundSampleRate, out.filePath(QStringLiteral("cue-right.wav")));
+    return writeWav(renderWrongCue(), SoundSampleRate, out.filePath(QStringLiteral("cue-wrong.wav"))) && right;
 }
 
 } // namespace

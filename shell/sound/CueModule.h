@@ -4,8 +4,8 @@
 // point, looked up by name once the module is loaded (VerdictSound.cpp).
 namespace sostav {
 
-inline constexpr char cueModuleName[] = "sostav-sound";
-inline constexpr char playCueSymbol[] = "sostavPlayVerdictCue";
+inline constexpr char CueModuleName[] = "sostav-sound";
+inline constexpr char PlayCueSymbol[] = "sostavPlayVerdictCue";
 using PlayCueFunction = void (*)(bool right);
 
 } // namespace sostav
