@@ -100,43 +100,6 @@ private slots:
     void init() { m_program = std::make_unique<Program>(); }
     void cleanup() { m_program.reset(); }
 
-    void verdicts_data()
-    {
-        QTest::addColumn<int>("exercise");
-        QTest::addColumn<QStringList>("texts");
-        QTest::addColumn<QString>("expected");
-        QStringList lastWrong = SheetKey, firstWrong = SheetKey, spelt = SheetKey;
-        lastWrong[12] = "8";
-        firstWrong[0] = "4";
-        spelt[0] = "3abc";
-        spelt[3] = "";
-        spelt[4] = "07.0";
-        QTest::newRow("10: 0.3 and 9.7") << 0 << QStringList {"0.3", "9.7"} << "right";
-        QTest::newRow("10: 12 and -2") << 0 << QStringList {"12", "-2"} << "right";
-        QTest::newRow("10: 3 after 100000 blanks, and 7")
-            << 0 << QStringList {QString(100000, ' ') + "3", "7"} << "right";
-        QTest::newRow("10: empty boxes") << 0 << QStringList {} << "wrong";
-        QTest::newRow("10: a sum past the range") << 0 << QStringList {"1e308", "1e308"} << "wrong";
-        QTest::newRow("9: 9 and an empty box") << 1 << QStringList {"9", ""} << "right";
-        QTest::newRow("9: 4 and 4") << 1 << QStringList {"4", "4"} << "wrong";
-        QTest::newRow("8: an empty box and 8") << 2 << QStringList {"", "8"} << "right";
-        QTest::newRow("8: 4.5 and 3") << 2 << QStringList {"4.5", "3"} << "wrong";
-        QTest::newRow("worksheet: spelt otherwise") << 3 << spelt << "right";
-        QTest::newRow("worksheet: the last box wrong") << 3 << lastWrong << "wrong";
-        QTest::newRow("worksheet: the first box wrong") << 3 << firstWrong << "wrong";
-        QTest::newRow("worksheet: untouched") << 3 << QStringList {} << "wrong";
-    }
-
-    void verdicts()
-    {
-        QFETCH(int, exercise);
-        QFETCH(QStringList, texts);
-        QFETCH(QString, expected);
-        open(exercise);
-        answer(texts);
-        QCOMPARE(verdict(), expected);
-    }
-
     // One verdict at a time, the latest check's; a reset clears either, a trip to the menu keeps.
     void verdictRule_data() { perExercise(); }
     void verdictRule()
@@ -165,7 +128,9 @@ private slots:
         // Typed next to the reset's space, a digit still reads.
         QTest::keyClicks(child(screen, m_exercise->boxes.first().toLatin1()), m_exercise->rightAnswers.first());
         QCOMPARE(textOf(screen, m_exercise->boxes.first().toLatin1()).trimmed(), m_exercise->rightAnswers.first());
-        answer(m_exercise->rightAnswers);
+        QStringList longFirst = m_exercise->rightAnswers; // a box takes a text of any length
+        longFirst.first().prepend(QString(100000, ' '));
+        answer(longFirst);
         QCOMPARE(verdict(), "right");
         click(screen, m_exercise->reset);
         QCOMPARE(verdict(), "none");
