@@ -59,6 +59,9 @@ constexpr auto BoxNames = [] {
         names[std::size_t(slot)] = boxName(slot);
     return names;
 }();
+// How a screen reader reads a row whose blank is on the right, and one whose blank is on the left.
+static_assert(BoxNames[0].view() == "Таблица числа 8, строка 1: 5 и сколько");
+static_assert(BoxNames[12].view() == "Таблица числа 9, строка 4: сколько и 2");
 
 // Each box lies over its blank cell of the worksheet picture; its slot is its place in the grid.
 constexpr WidgetRow box(const char* name, int slot, int tabIndex)
