@@ -2,9 +2,11 @@
 // trip to the menu leave, and what the rendered screen looks like.
 #include "TestSupport.h"
 
+#include "shell/Legibility.h"
 #include "shell/LineWidget.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QScreen>
 
 using namespace sostav;
@@ -83,6 +85,38 @@ double ink(QWidget& line)
         for (int x = 0; x < drawn.width(); ++x)
             sum += distance(drawn.pixelColor(x, y), ground);
     return sum / (drawn.devicePixelRatio() * drawn.devicePixelRatio());
+}
+
+// How far each text on a screen stands out, measured in its rendered pixels: the commonest
+// colour is the background, the colour farthest from it the text.
+void measureTexts(const QWidget& screen, QMap<QString, double>& contrasts)
+{
+    for (QWidget* w : screen.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        auto* label = qobject_cast<QLabel*>(w);
+        if (!w->isVisible() || !(qobject_cast<QLineEdit*>(w) || (label && !label->text().isEmpty())))
+            continue;
+        const QImage image = w->grab(w->rect().adjusted(3, 3, -3, -3)).toImage();
+        QHash<QRgb, int> counts;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ++counts[image.pixel(x, y)];
+        const QRgb background = std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+            return a.second < b.second;
+        })->first;
+        double farthest = 1;
+        for (const QRgb colour : counts.keys())
+            farthest = std::max(farthest, contrastRatio(QColor(colour), QColor(background)));
+        contrasts[w->objectName()] = farthest;
+    }
+}
+
+QPalette darkScheme()
+{
+    QPalette dark(QColor(53, 53, 53), QColor(53, 53, 53));
+    dark.setColor(QPalette::Base, QColor(42, 42, 42));
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        dark.setColor(role, QColor(238, 238, 238));
+    return dark;
 }
 
 } // namespace
@@ -187,6 +221,36 @@ private slots:
         QCOMPARE(verdict(), "right");
         click(screen, m_exercise->reset);
         QCOMPARE(verdict(), "none");
+    }
+
+    // Every text on a fixed colour reads at least as well under a dark desktop scheme as
+    // under the light one the screens were designed on, verdicts and typed digits included.
+    void legibleInAnyScheme_data() { perExercise(); }
+    void legibleInAnyScheme()
+    {
+        QFETCH(int, exercise);
+        const QPalette light = QApplication::palette();
+        const auto measure = [&] {
+            m_program = std::make_unique<Program>();
+            QMap<QString, double> contrasts;
+            QStringList wrong = Exercises[exercise].rightAnswers;
+            wrong.last() = "9";
+            for (const QStringList& answers : {Exercises[exercise].rightAnswers, wrong}) {
+                open(exercise);
+                answer(answers);
+                measureTexts(*m_screen, contrasts);
+            }
+            return contrasts;
+        };
+        const QMap<QString, double> designed = measure();
+        QApplication::setPalette(darkScheme());
+        const QMap<QString, double> dark = measure();
+        QApplication::setPalette(light);
+        QVERIFY(designed.size() >= 2);
+        for (const auto& [name, contrast] : designed.asKeyValueRange())
+            QVERIFY2(dark.value(name) >= contrast * 0.9,
+                qPrintable(
+                    QStringLiteral("%1: %2 on dark, %3 designed").arg(name).arg(dark.value(name)).arg(contrast)));
     }
 
     // Each screen as first drawn and checked, pixel for pixel: places, sizes, fonts and
