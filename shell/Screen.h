@@ -34,6 +34,8 @@ public:
 signals:
     void switchRequested(ScreenKind target);
     void endRequested();
+    // A check has just shown its verdict, the same one again included.
+    void verdictShown(bool right);
 
 protected:
     // Judges the answers as they stand: true when they are right. Only screens with a check
