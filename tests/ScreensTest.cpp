@@ -2,6 +2,8 @@
 // trip to the menu leave, and what the rendered screen looks like.
 #include "TestSupport.h"
 
+#include "app/VerdictCues.h"
+
 #include <QDir>
 
 using namespace sostav;
@@ -66,6 +68,12 @@ bool alikeShrunk(const QImage& shown, const QImage& designed)
         && alike(
             reduce(shown), reduce(designed.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)), 160);
 }
+
+// Stands in for the sound module: the cues the program asked for, in order.
+struct HeardCues : CuePlayer {
+    QList<Cue> heard;
+    void play(Cue cue, std::chrono::steady_clock::time_point) override { heard << cue; }
+};
 
 } // namespace
 
@@ -137,16 +145,21 @@ private slots:
         QCOMPARE(verdict(), expected);
     }
 
-    // One verdict at a time, the latest check's; a reset clears either, a trip to the menu keeps.
+    // One verdict at a time, the latest check's, and its cue with it, the same again each time
+    // it is checked again; a reset clears either verdict, a trip to the menu keeps it.
     void verdictRule_data() { perExercise(); }
     void verdictRule()
     {
         QFETCH(int, exercise);
+        HeardCues cues;
+        voiceVerdicts(m_program->registry, cues);
         Screen& screen = open(exercise);
         QCOMPARE(verdict(), "none");
         QStringList wrong = m_exercise->rightAnswers;
         wrong.last() = "9";
         answer(m_exercise->rightAnswers);
+        QCOMPARE(verdict(), "right");
+        click(screen, m_exercise->check);
         QCOMPARE(verdict(), "right");
         answer(wrong);
         QCOMPARE(verdict(), "wrong");
@@ -169,6 +182,7 @@ private slots:
         QCOMPARE(verdict(), "right");
         click(screen, m_exercise->reset);
         QCOMPARE(verdict(), "none");
+        QCOMPARE(cues.heard, QList({Cue::Right, Cue::Right, Cue::Wrong, Cue::Wrong, Cue::Right}));
     }
 
     // Each screen as first drawn and checked, pixel for pixel: places, sizes, fonts and
