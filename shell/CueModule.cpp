@@ -1,6 +1,7 @@
 #include "shell/CueModule.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QPluginLoader>
 
 #include <mutex>
@@ -26,13 +27,15 @@ CuePlayer* loadPlayer(QString& reasons)
 {
     const QString programFolder = QCoreApplication::applicationDirPath();
     for (const QString& folder : {programFolder, programFolder + QStringLiteral("/" SOSTAV_CUE_MODULE_FOLDER)}) {
-        QPluginLoader loader(folder + QLatin1Char('/') + QLatin1String(CueModuleName));
+        const QString path = QDir::cleanPath(folder + QLatin1Char('/') + QLatin1String(CueModuleName));
+        QPluginLoader loader(path);
         if (QObject* instance = loader.instance()) {
             instance->moveToThread(QCoreApplication::instance()->thread()); // this thread ends
             if (auto* player = qobject_cast<CuePlayer*>(instance))
                 return player;
         }
-        reasons += (reasons.isEmpty() ? QString() : QStringLiteral("; ")) + loader.errorString();
+        reasons += (reasons.isEmpty() ? QString() : QStringLiteral("; ")) + path + QStringLiteral(": ")
+            + loader.errorString();
     }
     return nullptr;
 }
