@@ -3,8 +3,10 @@
 #include "TestSupport.h"
 
 #include "app/VerdictCues.h"
+#include "shell/Legibility.h"
 
 #include <QDir>
+#include <QLabel>
 
 using namespace sostav;
 using namespace sostav::test;
@@ -74,6 +76,38 @@ struct HeardCues : CuePlayer {
     QList<Cue> heard;
     void play(Cue cue, std::chrono::steady_clock::time_point) override { heard << cue; }
 };
+
+// How far each text on a screen stands out, measured in its rendered pixels: the commonest
+// colour is the background, the colour farthest from it the text.
+void measureTexts(const QWidget& screen, QMap<QString, double>& contrasts)
+{
+    for (QWidget* w : screen.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        auto* label = qobject_cast<QLabel*>(w);
+        if (!w->isVisible() || !(qobject_cast<QLineEdit*>(w) || (label && !label->text().isEmpty())))
+            continue;
+        const QImage image = w->grab(w->rect().adjusted(3, 3, -3, -3)).toImage();
+        QHash<QRgb, int> counts;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ++counts[image.pixel(x, y)];
+        const QRgb background = std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+            return a.second < b.second;
+        })->first;
+        double farthest = 1;
+        for (const QRgb colour : counts.keys())
+            farthest = std::max(farthest, contrastRatio(QColor(colour), QColor(background)));
+        contrasts[w->objectName()] = farthest;
+    }
+}
+
+QPalette darkScheme()
+{
+    QPalette dark(QColor(53, 53, 53), QColor(53, 53, 53));
+    dark.setColor(QPalette::Base, QColor(42, 42, 42));
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        dark.setColor(role, QColor(238, 238, 238));
+    return dark;
+}
 
 } // namespace
 
@@ -183,6 +217,36 @@ private slots:
         click(screen, m_exercise->reset);
         QCOMPARE(verdict(), "none");
         QCOMPARE(cues.heard, QList({Cue::Right, Cue::Right, Cue::Wrong, Cue::Wrong, Cue::Right}));
+    }
+
+    // Every text on a fixed colour reads at least as well under a dark desktop scheme as
+    // under the light one the screens were designed on, verdicts and typed digits included.
+    void legibleInAnyScheme_data() { perExercise(); }
+    void legibleInAnyScheme()
+    {
+        QFETCH(int, exercise);
+        const QPalette light = QApplication::palette();
+        const auto measure = [&] {
+            m_program = std::make_unique<Program>();
+            QMap<QString, double> contrasts;
+            QStringList wrong = Exercises[exercise].rightAnswers;
+            wrong.last() = "9";
+            for (const QStringList& answers : {Exercises[exercise].rightAnswers, wrong}) {
+                open(exercise);
+                answer(answers);
+                measureTexts(*m_screen, contrasts);
+            }
+            return contrasts;
+        };
+        const QMap<QString, double> designed = measure();
+        QApplication::setPalette(darkScheme());
+        const QMap<QString, double> dark = measure();
+        QApplication::setPalette(light);
+        QVERIFY(designed.size() >= 2);
+        for (const auto& [name, contrast] : designed.asKeyValueRange())
+            QVERIFY2(dark.value(name) >= contrast * 0.9,
+                qPrintable(
+                    QStringLiteral("%1: %2 on dark, %3 designed").arg(name).arg(dark.value(name)).arg(contrast)));
     }
 
     // Each screen as first drawn and checked, pixel for pixel: places, sizes, fonts and
