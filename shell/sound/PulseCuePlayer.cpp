@@ -2,8 +2,6 @@
 
 #include <QFile>
 
-#include <cstring>
-
 namespace sostav {
 
 namespace {
@@ -16,18 +14,20 @@ CueSound readCue(const char* name)
     if (!file.open(QIODevice::ReadOnly))
         return sound;
     const QByteArray riff = file.readAll();
+    const auto word = [&riff](qsizetype at) { // little-endian, as RIFF keeps its numbers
+        std::uint32_t value = 0;
+        for (int i = 3; i >= 0; --i)
+            value = value << 8 | std::uint8_t(riff.at(at + i));
+        return value;
+    };
     for (qsizetype at = 12; at + 8 <= riff.size();) {
-        const QByteArray id = riff.mid(at, 4);
-        std::uint32_t size = 0;
-        std::memcpy(&size, riff.constData() + at + 4, 4);
-        const char* body = riff.constData() + at + 8;
+        const std::uint32_t size = word(at + 4);
         if (at + 8 + qsizetype(size) > riff.size())
             break;
-        if (id == "fmt " && size >= 8)
-            std::memcpy(&sound.rate, body + 4, 4);
-        else if (id == "data")
-            sound.samples.assign(
-                reinterpret_cast<const std::int16_t*>(body), reinterpret_cast<const std::int16_t*>(body) + size / 2);
+        if (riff.mid(at, 4) == "fmt " && size >= 8)
+            sound.rate = word(at + 12);
+        for (qsizetype i = at + 8; riff.mid(at, 4) == "data" && i + 1 < at + 8 + qsizetype(size); i += 2)
+            sound.samples.push_back(std::int16_t(word(i - 2) >> 16));
         at += 8 + qsizetype(size) + (size & 1);
     }
     return sound;
