@@ -34,15 +34,22 @@ public:
     // Whether nothing more of it will be heard: played out, faded, dropped or failed.
     bool finished() const;
 
-    // Ends the cue within a few milliseconds, without the click of a cut at full level.
+    // Ends the cue soon, ahead of what the server still holds of it, without the click of a
+    // cut at full level.
     void fadeOut();
 
 private:
     void write(std::size_t bytes);
+    void fadeAtServer(bool known);
+    int fadeLength() const;
+    // The cue's samples from `from`, faded from `fadeDone` samples into the fade; -1: unfaded.
+    std::vector<std::int16_t> faded(std::size_t from, std::size_t count, int fadeDone) const;
+    void drain();
     void release();
 
     static void onState(pa_stream* stream, void* self);
     static void onWrite(pa_stream* stream, std::size_t bytes, void* self);
+    static void onTiming(pa_stream* stream, int success, void* self);
     static void onDrained(pa_stream* stream, int success, void* self);
 
     const CueSound& m_sound;
@@ -51,6 +58,7 @@ private:
     pa_stream* m_stream = nullptr;
     std::size_t m_next = 0; // the first sample not written yet
     int m_fadeLeft = -1; // samples left of the fade; -1 while not fading
+    pa_operation* m_asked = nullptr; // where the server reads, for a restart's fade
     bool m_started = false;
     bool m_allWritten = false;
 };
