@@ -14,6 +14,7 @@
 namespace sostav {
 
 class CommandButton;
+class TouchTyping;
 
 // One screen: a top-level window that owns the widgets built from its table and handles the
 // clicks of its buttons. It asks for a move to another screen with a signal; whoever holds
@@ -53,6 +54,7 @@ private:
     void reset();
 
     WindowPlacer m_placer;
+    TouchTyping* m_touchTyping = nullptr; // screens with answer boxes only
     RoleHandles m_roles;
     QString m_resetText;
     QPointer<QWidget> m_lastFocus;

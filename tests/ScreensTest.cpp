@@ -2,6 +2,8 @@
 // trip to the menu leave, and what the rendered screen looks like.
 #include "TestSupport.h"
 
+#include "shell/DigitPad.h"
+
 #include <QDir>
 
 using namespace sostav;
@@ -82,11 +84,30 @@ class ScreensTest : public QObject {
         m_screen = &m_program->open(m_exercise->kind);
         return *m_screen;
     }
+    QLineEdit* box(int i) const { return child<QLineEdit>(*m_screen, m_exercise->boxes[i].toLatin1()); }
     void answer(const QStringList& texts)
     {
         for (int i = 0; i < texts.size(); ++i)
             fill(*m_screen, m_exercise->boxes[i].toLatin1(), texts[i]);
         click(*m_screen, m_exercise->check);
+    }
+    DigitPad* pad() const { return m_screen->findChild<DigitPad*>(); }
+    QAbstractButton* key(const QString& name) const
+    {
+        for (QAbstractButton* key : pad()->findChildren<QAbstractButton*>())
+            if (key->accessibleName() == name)
+                return key;
+        return nullptr;
+    }
+    // Into empty boxes with a finger alone: a tap into each, its digits on the pad, the check.
+    void answerByFinger(const QStringList& texts)
+    {
+        for (int i = 0; i < texts.size(); ++i) {
+            tap(box(i));
+            for (QChar digit : texts[i])
+                tap(key(digit));
+        }
+        tap(child(*m_screen, m_exercise->check));
     }
     QString verdict() const
     {
@@ -171,6 +192,68 @@ private slots:
         QCOMPARE(verdict(), "none");
     }
 
+    // A finger in a box brings the pad beside the screen, covering and moving nothing of it;
+    // its keys type into the focused box at the cursor as a keyboard's would, one digit however
+    // long a key is held, and a tap into another box keeps it. Each way of putting it away
+    // gives the window back its size and place; only a finger brings it again.
+    void digitPad_data()
+    {
+        QTest::addColumn<int>("exercise");
+        QTest::addColumn<QString>("away");
+        for (int i = 0; i < 4; ++i)
+            for (const char* away : {"its own key", "a key typed", "a mouse click in a box", "<="})
+                QTest::addRow("%s, %s", Tags[i], away) << i << QString(away);
+    }
+    void digitPad()
+    {
+        QFETCH(int, exercise);
+        QFETCH(QString, away);
+        Screen& screen = open(exercise);
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        const QRect designed = screen.geometry();
+        const auto places = [&screen] {
+            QList<QRect> places;
+            for (QWidget* w : screen.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                places << (qobject_cast<DigitPad*>(w) ? QRect() : w->geometry());
+            return places.mid(0, places.indexOf(QRect()));
+        };
+        const QList<QRect> before = places();
+        QTest::mouseClick(box(0), Qt::LeftButton);
+        QVERIFY(!pad()); // nothing of it for a mouse
+        tap(box(1));
+        QVERIFY(pad() && pad()->isVisible() && !box(1)->testAttribute(Qt::WA_InputMethodEnabled));
+        QCOMPARE(places(), before);
+        QCOMPARE(screen.size(), designed.size() + QSize(pad()->width(), 0));
+        QVERIFY(screen.screen()->availableGeometry().contains(screen.frameGeometry()));
+        box(1)->setText("1234");
+        box(1)->setSelection(1, 2);
+        tap(key("7"));
+        tap(key("стереть"));
+        tap(key("0"), 500);
+        QCOMPARE(focusName(), m_exercise->boxes[1]);
+        for (int i = 0; i < m_exercise->boxes.size(); ++i)
+            QCOMPARE(box(i)->text(), i == 1 ? "104" : "");
+        tap(box(0));
+        QVERIFY(pad()->isVisible());
+        QCOMPARE(focusName(), m_exercise->boxes[0]);
+
+        if (away == "its own key")
+            tap(key("убрать цифры"));
+        else if (away == "a key typed")
+            QTest::keyClick(box(0), Qt::Key_5);
+        else if (away == "a mouse click in a box")
+            QTest::mouseClick(box(1), Qt::LeftButton);
+        else
+            tap(child(screen, "Command1")), m_program->open(m_exercise->kind);
+        QVERIFY(!pad()->isVisible() && box(0)->testAttribute(Qt::WA_InputMethodEnabled));
+        QCOMPARE(box(0)->text(), away == "a key typed" ? "5" : "");
+        QCOMPARE(screen.geometry(), designed);
+        QTest::mouseClick(box(0), Qt::LeftButton);
+        QVERIFY(!pad()->isVisible());
+        tap(box(0));
+        QVERIFY(pad()->isVisible());
+    }
+
     // Each screen as first drawn and checked, pixel for pixel: places, sizes, fonts and
     // colours as a child sees them. SOSTAV_UPDATE_LOOKS=1 draws the references anew, to be
     // looked at before they are committed. On a desktop too small for a screen (ctest runs
@@ -198,7 +281,17 @@ private slots:
             screen = &open(exercise);
             QStringList wrong = m_exercise->rightAnswers;
             wrong.last() = "9";
-            answer(right ? m_exercise->rightAnswers : wrong);
+            // Right answers by a finger alone, with the pad whole on the desktop while it is up;
+            // once it is put away, the screen is the one designed.
+            if (right) {
+                answerByFinger(m_exercise->rightAnswers);
+                QVERIFY(screen->screen()->availableGeometry().contains(screen->frameGeometry()));
+                QVERIFY(screen->rect().contains(pad()->geometry()));
+                tap(key("убрать цифры"));
+            } else {
+                answer(wrong);
+            }
+            QCOMPARE(verdict(), right ? "right" : "wrong");
         }
         QVERIFY(QTest::qWaitForWindowActive(screen)); // the caret and focus frame as the child sees them
         const QImage looks = screen->grab().toImage().convertToFormat(QImage::Format_RGB32);
