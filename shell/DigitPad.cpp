@@ -40,7 +40,9 @@ DigitPad::DigitPad(QWidget& window)
     setFocusPolicy(Qt::NoFocus);
     // The desktop's own panel colour, not the screen's: the pad is a tray beside the screen,
     // not part of its design.
-    setPalette(QApplication::palette());
+    QPalette tray = palette();
+    tray.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+    setPalette(tray);
     setAutoFillBackground(true);
     for (const char digit : {'1', '2', '3', '4', '5', '6', '7', '8', '9'}) {
         const QString text(QLatin1Char {digit});
