@@ -32,6 +32,8 @@ int keysHeight(int keyHeight)
 
 } // namespace
 
+const QSize DigitPad::LeastSize(PadWidth, 2 * Margin + keysHeight(KeyMinHeight));
+
 DigitPad::DigitPad(QWidget& window)
     : QWidget(&window)
 {
@@ -67,12 +69,6 @@ QPushButton* DigitPad::addKey(const QString& caption, const QString& name)
     key->setFont(fontFor(TimesBold(2775)));
     m_keys << key;
     return key;
-}
-
-QRect DigitPad::placeBeside(QSize screenSize) const
-{
-    const int height = std::max(screenSize.height(), 2 * Margin + keysHeight(KeyMinHeight));
-    return QRect(screenSize.width(), 0, PadWidth, height);
 }
 
 void DigitPad::resizeEvent(QResizeEvent* event)

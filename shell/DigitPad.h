@@ -16,9 +16,9 @@ class DigitPad : public QWidget {
 public:
     explicit DigitPad(QWidget& window);
 
-    // Where the pad goes beside a screen `screenSize` large: a column along its right edge,
-    // as tall as the screen (or as the keys need, if the screen is shorter).
-    QRect placeBeside(QSize screenSize) const;
+    // The least room the keys need, whatever size the screen beside them; given more height,
+    // the keys grow a little and stay centred.
+    static const QSize LeastSize;
 
 signals:
     void putAwayTapped();

@@ -1,14 +1,14 @@
 #include "shell/TouchTyping.h"
 
-#include "shell/DesktopFit.h"
 #include "shell/DigitPad.h"
+#include "shell/Screen.h"
 #include "shell/TextBox.h"
 
 #include <QApplication>
 #include <QInputMethod>
 #include <QMouseEvent>
-#include <QScreen>
-#include <QWindow>
+
+#include <utility>
 
 namespace sostav {
 
@@ -23,11 +23,10 @@ bool byFinger(const QMouseEvent& press)
 
 } // namespace
 
-TouchTyping::TouchTyping(QWidget& window, const std::vector<TextBox*>& boxes)
-    : QObject(&window)
-    , m_window(window)
+TouchTyping::TouchTyping(Screen& screen, const std::vector<TextBox*>& boxes)
+    : QObject(&screen)
+    , m_screen(screen)
     , m_boxes(boxes)
-    , m_screenSize(window.size())
 {
     for (TextBox* box : m_boxes)
         box->installEventFilter(this);
@@ -51,21 +50,16 @@ void TouchTyping::bringPad()
     if (m_pad && m_pad->isVisible())
         return;
     if (!m_pad) {
-        m_pad = new DigitPad(m_window);
+        m_pad = new DigitPad(m_screen);
         connect(m_pad, &DigitPad::putAwayTapped, this, &TouchTyping::putAway);
+        connect(&m_screen, &Screen::rescaled, m_pad, [this] { m_pad->setGeometry(m_screen.extraColumn()); });
     }
-    const QRect place = m_pad->placeBeside(m_screenSize);
-    m_sizeBefore = m_window.size();
-    const QSize grown = m_sizeBefore.expandedTo(QSize(place.right() + 1, place.bottom() + 1));
     // Grown to the right, the window may reach beyond the desktop's edge: it moves just
     // enough to be whole, and moves back by as much when the pad goes.
-    QRect client(m_window.geometry().topLeft(), grown);
-    const QMargins frame = m_window.windowHandle() ? m_window.windowHandle()->frameMargins() : QMargins();
-    if (const QScreen* desktop = m_window.screen())
-        client.moveTopLeft(fittedClientPosition(client, frame, desktop->availableGeometry()));
-    m_shift = client.topLeft() - m_window.geometry().topLeft();
-    m_window.setGeometry(client);
-    m_pad->setGeometry(place);
+    const QPoint before = m_screen.geometry().topLeft();
+    m_screen.setExtraColumn(DigitPad::LeastSize);
+    m_shift = m_screen.geometry().topLeft() - before;
+    m_pad->setGeometry(m_screen.extraColumn());
     letDesktopKeyboards(false);
     m_pad->show();
 }
@@ -76,7 +70,9 @@ void TouchTyping::putAway()
         return;
     m_pad->hide();
     letDesktopKeyboards(true);
-    m_window.setGeometry(QRect(m_window.geometry().topLeft() - m_shift, m_sizeBefore));
+    m_screen.setExtraColumn(QSize());
+    if (!m_shift.isNull())
+        m_screen.setGeometry(m_screen.geometry().translated(-std::exchange(m_shift, QPoint())));
 }
 
 // While the pad is shown the boxes tell the input method there is no text to type into here,

@@ -3,15 +3,13 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
-#include <QSize>
 
 #include <vector>
-
-class QWidget;
 
 namespace sostav {
 
 class DigitPad;
+class Screen;
 class TextBox;
 
 // Typing with a finger alone. A tap from a touch screen into an answer box brings a digit
@@ -21,13 +19,14 @@ class TextBox;
 // the first touch.
 //
 // The screens have almost no free background, so the pad covers nothing of them: the window
-// grows by a column on its right while the pad is shown, and gets its designed size and place
+// grows by a column on its right while the pad is shown (the screen shrinks evenly where that
+// does not fit the desktop, the keys keeping their size), and gets its designed size and place
 // back when the pad goes. A column rather than a strip below: desktops are wider than the
 // screens' proportions, so beside a screen the pad mostly fits as it is, where below it would
 // shrink the worksheet on a netbook far more; and keys in three columns are the telephone's.
 class TouchTyping : public QObject {
 public:
-    TouchTyping(QWidget& window, const std::vector<TextBox*>& boxes);
+    TouchTyping(Screen& screen, const std::vector<TextBox*>& boxes);
 
     void putAway();
 
@@ -38,12 +37,10 @@ private:
     void bringPad();
     void letDesktopKeyboards(bool allowed);
 
-    QWidget& m_window;
+    Screen& m_screen;
     std::vector<TextBox*> m_boxes;
-    QSize m_screenSize; // the screen's widgets' extent, the size the window was built at
     QPointer<DigitPad> m_pad;
-    QSize m_sizeBefore; // the window's size and the way it moved to keep the pad in view
-    QPoint m_shift;
+    QPoint m_shift; // how far the window moved to keep its grown frame on the desktop
 };
 
 } // namespace sostav
