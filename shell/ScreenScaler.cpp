@@ -46,7 +46,7 @@ QSize ScreenScaler::sizeAt(double scale) const
 // The column keeps its size whatever the scale, so for fitting it is one more edge of the frame.
 QMargins ScreenScaler::columnMargins() const
 {
-    return QMargins(0, 0, m_column.width(), 0);
+    return QMargins(0, 0, m_column.isEmpty() ? 0 : m_column.width(), 0);
 }
 
 double ScreenScaler::ownScale() const
