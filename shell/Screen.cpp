@@ -5,7 +5,6 @@
 #include "shell/ScreenBuilder.h"
 #include "shell/TextBox.h"
 #include "shell/TouchTyping.h"
-#include "shell/VerdictSound.h"
 
 #include <QCloseEvent>
 
@@ -65,7 +64,7 @@ void Screen::check()
     // screen reader read the verdict out (Accessibility.cpp).
     (right ? m_roles.wrongVerdict : m_roles.rightVerdict)->hide();
     (right ? m_roles.rightVerdict : m_roles.wrongVerdict)->show();
-    playVerdictCue(right);
+    emit verdictShown(right);
 }
 
 void Screen::reset()
