@@ -332,12 +332,14 @@ private slots:
             QStringList wrong = m_exercise->rightAnswers;
             wrong.last() = "9";
             // Right answers by a finger alone, the pad whole on the desktop while it is up; once
-            // it is put away, the screen is the one designed.
+            // it is put away, the screen is the one designed, where it was.
             if (right) {
+                const QRect designed = screen->geometry();
                 answerByFinger(m_exercise->rightAnswers);
                 QVERIFY(screen->rect().contains(pad()->geometry())
                     && screen->screen()->availableGeometry().contains(screen->frameGeometry()));
                 tap(key("убрать цифры"));
+                QCOMPARE(screen->geometry(), designed);
             } else {
                 answer(wrong);
             }
