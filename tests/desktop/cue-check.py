@@ -41,11 +41,15 @@ start("parec", "--device=cues.monitor", "--format=s16le", "--rate=%d" % rate, "-
       "--latency-msec=20", stdout=open(recording, "wb"))
 time.sleep(1)
 
-def window(name):
-    found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^%s$" % name],
-                           capture_output=True, text=True, timeout=30).stdout.split()
-    time.sleep(1)
-    return found[0]
+def window(name):  # a search of its own each time: Debian 12's xdotool dies of a window gone meanwhile
+    for _ in range(150):
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % name],
+                               capture_output=True, text=True).stdout.split()
+        if found:
+            time.sleep(1)
+            return found[0]
+        time.sleep(0.2)
+    sys.exit("FAIL: no window named %s appeared" % name)
 steps = [("start", [], 0)]  # what each action should make heard, and where in the recording it begins
 start(program, env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
 def press(screen, x, y, action, expected, typed=()):
