@@ -41,14 +41,19 @@ start("parec", "--device=cues.monitor", "--format=s16le", "--rate=%d" % rate, "-
       "--latency-msec=20", stdout=open(recording, "wb"))
 time.sleep(1)
 
-def window(name):  # a search of its own each time: Debian 12's xdotool dies of a window gone meanwhile
-    for _ in range(150):
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % name],
-                               capture_output=True, text=True).stdout.split()
-        if found:
-            time.sleep(1)
+def output(*command):
+    return subprocess.run(command, capture_output=True, text=True).stdout
+
+def window(name):
+    """The visible window of that name once the window manager has placed it, searched afresh each
+    time: Debian 12's xdotool dies of a window that goes away while it searches."""
+    where = None
+    for _ in range(100):
+        found = output("xdotool", "search", "--onlyvisible", "--name", "^%s$" % name).split()
+        was, where = where, found and "Normal" in output("xprop", "-id", found[0], "WM_STATE") and output("xwininfo", "-id", found[0])
+        if where and where == was:
             return found[0]
-        time.sleep(0.2)
+        time.sleep(0.3)
     sys.exit("FAIL: no window named %s appeared" % name)
 steps = [("start", [], 0)]  # what each action should make heard, and where in the recording it begins
 start(program, env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
