@@ -7,7 +7,8 @@ Usage: cue-check.py <path-to-sostav>   (exit 77: a needed tool is missing)"""
 import array, atexit, os, shutil, subprocess, sys, tempfile, time, wave
 
 program = os.path.abspath(sys.argv[1])
-for tool in ("Xvfb", "xdotool", "pulseaudio", "parec", "pactl"):
+wm = shutil.which("metacity") or shutil.which("openbox")
+for tool in ("Xvfb", "xdotool", "xprop", "xwininfo", "pulseaudio", "parec", "pactl", wm or "metacity"):
     if not shutil.which(tool):
         print("skip:", tool, "is not installed")
         sys.exit(77)
@@ -33,7 +34,7 @@ ready, told = os.pipe()
 start("Xvfb", "-displayfd", str(told), "-nolisten", "tcp", "-noreset", pass_fds=[told])
 os.close(told)
 os.environ["DISPLAY"] = ":" + os.read(ready, 16).decode().strip()
-start(shutil.which("metacity") or "openbox", "--replace")
+start(wm, "--replace")
 while subprocess.run(["pactl", "info"], capture_output=True).returncode:
     time.sleep(0.1)
 recording = os.path.join(home, "monitor.raw")

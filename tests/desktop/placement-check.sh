@@ -2,8 +2,7 @@
 # Under a real window manager (metacity; PLACEMENT_WM=openbox or mutter for another) on a
 # virtual display: five trips menu -> "Состав числа 10" -> back leave both windows at their
 # stored places, at 125 % on 1366x768 the menu's whole frame is on the screen, and on a
-# netbook's 1024x600 under a 27-pixel panel every screen is whole beside the panel. Every
-# window has the class the menu entry's StartupWMClass names, by which desktops match them.
+# netbook's 1024x600 under a 27-pixel panel every screen is whole beside the panel.
 # Usage: placement-check.sh <path-to-sostav>   (exit 77: a needed tool is missing)
 set -u
 bin=${1:?usage: placement-check.sh <path-to-sostav>}
@@ -16,14 +15,7 @@ manager=$(command -v "${PLACEMENT_WM:-metacity}") || { echo "skip: ${PLACEMENT_W
 desktop 1366x768 "$manager"
 echo "window manager: ${wm##*/} on $DISPLAY"
 
-wmclass=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../desktop/org.sostav.Sostav.desktop")
-# The window of the named screen, of the class the menu entry's StartupWMClass names.
-shown() {
-    local id; id=$(window "^$1\$") || return 1
-    xprop -id "$id" WM_CLASS | grep -q ", \"$wmclass\"\$" \
-        || { echo "FAIL: $1's $(xprop -id "$id" WM_CLASS), the menu entry's StartupWMClass=$wmclass" >&2; return 1; }
-    echo "$id"
-}
+shown() { window "^$1\$"; }
 # Client area's top-left corner on the desktop, as the X server has it.
 client() { xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x","y}'; }
 # The window's frame, left top right bottom on the desktop.
