@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# The program as a desktop meets it from its Debian package: the package as built (cpack),
-# unpacked into a scratch root, depends on what the program loads at run time; its menu entry
-# and AppStream description are valid and name the program and each other by one id; and the
-# menu entry's command, started from the unpacked files on a virtual display and a session bus
-# of its own, holds the bus name of that id and loads the unpacked sound module on its first
-# check. Exits 77 (skipped) when a tool is missing. Usage: install-check.sh <build-dir>
+# The Debian package as built, unpacked into a scratch root as a desktop meets it: its
+# dependencies, its menu entry and AppStream file naming each other by one id, and the entry's
+# command, started on a virtual display and a bus of its own, holding that id's bus name and
+# loading the unpacked sound module on its first check. Usage: install-check.sh <build-dir>
 set -uo pipefail
 build=$(cd "$1" && pwd)
 for tool in desktop-file-validate appstreamcli cpack dpkg-deb Xvfb xdotool xwininfo xprop dbus-run-session dbus-send; do
@@ -15,9 +13,9 @@ done
 fail() { echo "FAIL: $*"; exit 1; }
 
 # Packing installs into the build folder's own record of a real install; that is put back.
-[ -e "$build/install_manifest.txt" ] && cp -p "$build/install_manifest.txt" "$work/manifest"
+cp -p "$build/install_manifest.txt" "$work/manifest" 2>/dev/null
 cpack -G DEB -B "$work" --config "$build/CPackConfig.cmake" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack"; }
-rm -f "$build/install_manifest.txt"; [ -e "$work/manifest" ] && mv "$work/manifest" "$build/install_manifest.txt"
+rm -f "$build/install_manifest.txt"; mv "$work/manifest" "$build/install_manifest.txt" 2>/dev/null
 root=$work/root share=$work/root/usr/share
 dpkg-deb -x "$work"/*.deb "$root"
 depends=$(dpkg-deb -f "$work"/*.deb Depends)
@@ -35,9 +33,7 @@ entry=$share/applications/$id.desktop
 desktop-file-validate "$entry" || fail "$entry"
 key() { sed -n "s/^$1=//p" "$entry"; }
 [ "$(key Terminal)" != true ] || fail "the menu entry opens a terminal"
-for size in 16 32 48 64 128 256; do
-    [ -f "$share/icons/hicolor/${size}x$size/apps/$(key Icon).png" ] || fail "no ${size}x$size icon $(key Icon)"
-done
+for size in 16 32 48 64 128 256; do [ -f "$share/icons/hicolor/${size}x$size/apps/$(key Icon).png" ] || fail "no icon $(key Icon)"; done
 [ -f "$share/man/man1/sostav.1.gz" ] || fail "the man page is not where man looks: share/man/man1"
 
 # The menu entry's command, its field codes left out, from the installed bin folder.

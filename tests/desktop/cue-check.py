@@ -42,17 +42,13 @@ start("parec", "--device=cues.monitor", "--format=s16le", "--rate=%d" % rate, "-
       "--latency-msec=20", stdout=open(recording, "wb"))
 time.sleep(1)
 
-def output(*command):
-    return subprocess.run(command, capture_output=True, text=True).stdout
-
-def window(name):
-    """The visible window of that name once the window manager has placed it, searched afresh each
-    time: Debian 12's xdotool dies of a window that goes away while it searches."""
-    where = None
+def window(name):  # placed by the window manager and still; searched afresh, as Debian 12's xdotool dies of a window gone meanwhile
+    output = lambda *command: subprocess.run(command, capture_output=True, text=True).stdout
+    seen = None
     for _ in range(100):
         found = output("xdotool", "search", "--onlyvisible", "--name", "^%s$" % name).split()
-        was, where = where, found and "Normal" in output("xprop", "-id", found[0], "WM_STATE") and output("xwininfo", "-id", found[0])
-        if where and where == was:
+        seen, was = found and "Normal" in output("xprop", "-id", found[0], "WM_STATE") and output("xwininfo", "-id", found[0]), seen
+        if seen and seen == was:
             return found[0]
         time.sleep(0.3)
     sys.exit("FAIL: no window named %s appeared" % name)
