@@ -9,14 +9,18 @@
 #include <QCloseEvent>
 
 #include <exception>
+#include <string>
+#include <vector>
 
 namespace sostav {
 
 Screen::Screen(const ScreenLayout& layout)
     : QWidget(nullptr)
     , m_placer(*this)
-    // A screen too large for its desktop is shown whole, shrunk evenly just enough to fit.
-    , m_roles(buildScreen(*this, layout, m_placer.scaleFor(designedClient(layout))))
+    // A screen too large for the room its desktop gives is shown whole, shrunk evenly to fit.
+    , m_scaler(*this, layout, m_placer)
+    , m_roles(m_scaler.build())
+    , m_judge(layout.judge)
     , m_resetText(toQString(layout.resetText))
 {
     onClick(m_roles.check, [this] { check(); });
@@ -25,14 +29,17 @@ Screen::Screen(const ScreenLayout& layout)
     onClick(m_roles.exit, [this] { emit endRequested(); });
     for (const auto& [button, target] : m_roles.links)
         onClick(button, [this, target = target] { emit switchRequested(target); });
+    connect(&m_scaler, &ScreenScaler::rescaled, this, &Screen::rescaled);
 }
 
 void Screen::onClick(CommandButton* button, std::function<void()> handler)
 {
     if (!button)
         return;
-    // A failure inside a click (an answer too large to read, say) ends that click's handling
-    // and nothing else: the screen stays as the steps before it left it.
+    // An exception must not leave a slot: Qt's event dispatch is not built to be unwound. No
+    // answer throws (a number past the range is simply wrong), but memory can run out while a
+    // long answer is copied to be judged or while the screen a button opens is built. That
+    // ends the click's handling and nothing else: the screen stays as the steps before left it.
     connect(button, &QAbstractButton::clicked, this, [handler = std::move(handler)] {
         try {
             handler();
@@ -44,19 +51,12 @@ void Screen::onClick(CommandButton* button, std::function<void()> handler)
     });
 }
 
-bool Screen::judge() const
-{
-    return false;
-}
-
-std::string Screen::answer(std::size_t slot) const
-{
-    return m_roles.answers.at(slot)->text().toStdString();
-}
-
 void Screen::check()
 {
-    const bool right = judge();
+    std::vector<std::string> answers; // as UTF-8, the form the answer rules read
+    for (const TextBox* box : m_roles.answers)
+        answers.push_back(box->text().toStdString());
+    const bool right = m_judge(answers);
     // Only the latest check is on display: a stale verdict of the other kind would report a
     // failure as success, or the other way round. Coming into view is also what makes a
     // screen reader read the verdict out (Accessibility.cpp).
@@ -84,6 +84,8 @@ void Screen::present()
 void Screen::setVisible(bool visible)
 {
     const bool appearing = visible && !isVisible();
+    if (appearing)
+        m_scaler.aboutToShow();
     m_placer.aboutToChange(visible);
     QWidget::setVisible(visible);
     m_placer.changed(appearing);

@@ -3,21 +3,21 @@
 #include "shell/RoleHandles.h"
 #include "shell/ScreenKind.h"
 #include "shell/ScreenLayout.h"
+#include "shell/ScreenScaler.h"
 #include "shell/WindowPlacer.h"
 
 #include <QPointer>
 #include <QWidget>
 
 #include <functional>
-#include <string>
 
 namespace sostav {
 
 class CommandButton;
 
 // One screen: a top-level window that owns the widgets built from its table and handles the
-// clicks of its buttons. It asks for a move to another screen with a signal; whoever holds
-// the screens decides how.
+// clicks of its buttons, judging its answers with the table's judge. It asks for a move to
+// another screen with a signal; whoever holds the screens decides how.
 class Screen : public QWidget {
     Q_OBJECT
 
@@ -31,18 +31,21 @@ public:
 
     void setVisible(bool visible) override;
 
+    // How far the screen is shrunk from its design, evenly: 1 where it has the room it asks for.
+    double scale() const { return m_scaler.scale(); }
+
+    // Gives the screen a strip `height` designed pixels tall below its widgets, for something
+    // shown besides them; the window grows by it (0: back to its designed size), and where that
+    // does not fit the desktop, everything shrinks evenly. `rescaled` follows any change of scale.
+    void setExtraStrip(int height) { m_scaler.setExtraStrip(height); }
+    QRect extraStrip() const { return m_scaler.extraStrip(); }
+
 signals:
+    void rescaled(double scale);
     void switchRequested(ScreenKind target);
     void endRequested();
 
 protected:
-    // Judges the answers as they stand: true when they are right. Only screens with a check
-    // button are asked.
-    virtual bool judge() const;
-
-    // A box's text as UTF-8, the form the answer rules read.
-    std::string answer(std::size_t slot) const;
-
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -53,7 +56,9 @@ private:
     void reset();
 
     WindowPlacer m_placer;
+    ScreenScaler m_scaler;
     RoleHandles m_roles;
+    Judge m_judge;
     QString m_resetText;
     QPointer<QWidget> m_lastFocus;
     bool m_shownBefore = false;
