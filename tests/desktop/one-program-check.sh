@@ -5,24 +5,30 @@
 # Usage: one-program-check.sh <path-to-sostav>   (exit 77: a needed tool is missing)
 set -u
 bin=${1:?usage: one-program-check.sh <path-to-sostav>}
-for tool in Xvfb metacity xdotool xprop xwininfo import dbus-run-session; do
+for tool in Xvfb metacity xdotool xprop import dbus-run-session; do
     command -v "$tool" >/dev/null || { echo "skip: $tool is not installed"; exit 77; }
 done
 [ -n "${ONE_PROGRAM_BUS:-}" ] || ONE_PROGRAM_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 
-. "$(dirname "$0")/display.sh"
-desktop 1366x768 metacity
-export QT_QPA_PLATFORM=xcb
+pids=()
+work=$(mktemp -d)
+trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
+Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null & pids+=($!)
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
+metacity --replace >/dev/null 2>&1 & pids+=($!)
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q '#' && break; sleep 0.1; done
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 
 "$bin" & first=$!; pids+=("$first")
-menu=$(window '^Form1$') || exit 1
+menu=$(timeout 30 xdotool search --sync --onlyvisible --name '^Form1$' | head -n1)
 xdotool mousemove --window "$menu" 364 60 click 1 # "Состав числа 10"
-ten=$(window '^Form3$') || exit 1
+ten=$(timeout 30 xdotool search --sync --onlyvisible --name '^Form3$' | head -n1)
+sleep 0.5
 xdotool mousemove --window "$ten" 100 210 click 1 type 7
 import -window "$ten" "$work/before.png"
-timeout 10 xdotool windowminimize --sync "$ten"
+xdotool windowminimize --sync "$ten"
 
 start=$(date +%s%N)
 timeout 10 "$bin"; second=$?
