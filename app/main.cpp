@@ -1,5 +1,7 @@
 #include "app/AllScreens.h"
+#include "app/VerdictCues.h"
 #include "shell/Application.h"
+#include "shell/CueModule.h"
 #include "shell/ProgramService.h"
 #include "shell/ScreenRegistry.h"
 #include "shell/Startup.h"
@@ -19,6 +21,8 @@ int main(int argc, char** argv)
     if (!service.claim())
         return 0; // the program already running in this session came to the front instead
     ScreenRegistry registry(makeScreen);
+    CueModule cues; // nothing of the sound system is loaded before the first check
+    voiceVerdicts(registry, cues);
     QObject::connect(&service, &ProgramService::activationRequested, &registry, &ScreenRegistry::bringToFront);
     QObject::connect(&registry, &ScreenRegistry::programEnded, &app, [] { QCoreApplication::exit(0); });
     registry.start();

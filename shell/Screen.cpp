@@ -4,7 +4,6 @@
 #include "shell/QtText.h"
 #include "shell/ScreenBuilder.h"
 #include "shell/TextBox.h"
-#include "shell/VerdictSound.h"
 
 #include <QCloseEvent>
 
@@ -62,7 +61,7 @@ void Screen::check()
     // screen reader read the verdict out (Accessibility.cpp).
     (right ? m_roles.wrongVerdict : m_roles.rightVerdict)->hide();
     (right ? m_roles.rightVerdict : m_roles.wrongVerdict)->show();
-    playVerdictCue(right);
+    emit verdictShown(right);
 }
 
 void Screen::reset()

@@ -44,6 +44,8 @@ signals:
     void rescaled(double scale);
     void switchRequested(ScreenKind target);
     void endRequested();
+    // A check has just shown its verdict, the same one again included.
+    void verdictShown(bool right);
 
 protected:
     void showEvent(QShowEvent* event) override;

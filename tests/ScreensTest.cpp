@@ -2,6 +2,7 @@
 // trip to the menu leave, and what the rendered screen looks like.
 #include "TestSupport.h"
 
+#include "app/VerdictCues.h"
 #include "shell/Legibility.h"
 #include "shell/LineWidget.h"
 
@@ -87,6 +88,12 @@ double ink(QWidget& line)
     return sum / (drawn.devicePixelRatio() * drawn.devicePixelRatio());
 }
 
+// Stands in for the sound module: the cues the program asked for, in order.
+struct HeardCues : CuePlayer {
+    QList<Cue> heard;
+    void play(Cue cue, std::chrono::steady_clock::time_point) override { heard << cue; }
+};
+
 // How far each text on a screen stands out, measured in its rendered pixels: the commonest
 // colour is the background, the colour farthest from it the text.
 void measureTexts(const QWidget& screen, QMap<QString, double>& contrasts)
@@ -152,16 +159,21 @@ private slots:
     void init() { m_program = std::make_unique<Program>(); }
     void cleanup() { m_program.reset(); }
 
-    // One verdict at a time, the latest check's; a reset clears either, a trip to the menu keeps.
+    // One verdict at a time, the latest check's, and its cue with it, the same again each time
+    // it is checked again; a reset clears either verdict, a trip to the menu keeps it.
     void verdictRule_data() { perExercise(); }
     void verdictRule()
     {
         QFETCH(int, exercise);
+        HeardCues cues;
+        voiceVerdicts(m_program->registry, cues);
         Screen& screen = open(exercise);
         QCOMPARE(verdict(), "none");
         QStringList wrong = m_exercise->rightAnswers;
         wrong.last() = "9";
         answer(m_exercise->rightAnswers);
+        QCOMPARE(verdict(), "right");
+        click(screen, m_exercise->check);
         QCOMPARE(verdict(), "right");
         answer(wrong);
         QCOMPARE(verdict(), "wrong");
@@ -186,6 +198,7 @@ private slots:
         QCOMPARE(verdict(), "right");
         click(screen, m_exercise->reset);
         QCOMPARE(verdict(), "none");
+        QCOMPARE(cues.heard, QList({Cue::Right, Cue::Right, Cue::Wrong, Cue::Wrong, Cue::Right}));
     }
 
     // Every text on a fixed colour reads at least as well under a dark desktop scheme as

@@ -21,7 +21,7 @@ dpkg-deb -x "$work"/*.deb "$root"
 depends=$(dpkg-deb -f "$work"/*.deb Depends)
 # What the program loads by name at run time, and what dpkg-shlibdeps finds for it and its sound module.
 run=$(sed -n 's/^run: //p' "$(dirname "$0")/../setup/packages")
-for package in $run libc6 libqt6widgets6 libqt6multimedia6; do
+for package in $run libc6 libqt6widgets6; do
     [[ ", $depends," =~ ", $package"[\ ,] ]] || fail "the package does not depend on $package: Depends: $depends"
 done
 
