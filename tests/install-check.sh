@@ -54,9 +54,10 @@ for _ in $(seq 100); do # any file of the package but the program itself
     module=$(grep -v " $program\$" /proc/$app/maps | grep -m1 -o " $root/.*") && break; sleep 0.2
 done
 [ -n "$module" ] || fail "the installed program's first check loaded no installed module: $(cat "$work/stderr")"
+kill -0 $app 2>/dev/null || fail "the program ended after its first check: $(cat "$work/stderr")"
 # What the run-time group is there for, the program maps: a font, a translation.
+owners=$(dpkg -S $(awk '$6 ~ "^/usr/share/" {print $6}' /proc/$app/maps | sort -u) 2>/dev/null | cut -d: -f1)
 for package in $run; do
-    dpkg -S $(awk '$6 ~ "^/usr/share/" {print $6}' /proc/$app/maps | sort -u) 2>/dev/null | grep -q "^$package:" \
-        || fail "the running program loads nothing of $package"
+    grep -qx "$package" <<<"$owners" || fail "the running program loads nothing of $package, only of" $owners
 done
 echo "installed as a desktop starts it: ${command[*]}, bus name $id, first check loaded ${module#" $root"}"
