@@ -53,7 +53,7 @@ start("parec", "--device=cues.monitor", "--format=s16le", "--rate=%d" % rate, "-
       "--latency-msec=20", stdout=open(recording, "wb"))
 time.sleep(1)
 
-def window(name):  # placed by the window manager and still; searched afresh, as Debian 12's xdotool dies of a window gone meanwhile
+def window(name):  # once placed and still; searched afresh: Debian 12's xdotool dies of a window gone meanwhile
     output = lambda *command: subprocess.run(command, capture_output=True, text=True).stdout
     seen = None
     for _ in range(100):
