@@ -60,6 +60,7 @@ def window(name):  # once placed and still; searched afresh: Debian 12's xdotool
         found = output("xdotool", "search", "--onlyvisible", "--name", "^%s$" % name).split()
         seen, was = found and "Normal" in output("xprop", "-id", found[0], "WM_STATE") and output("xwininfo", "-id", found[0]), seen
         if seen and seen == was:
+            time.sleep(1)
             return found[0]
         time.sleep(0.3)
     sys.exit("FAIL: no window named %s appeared" % name)
