@@ -2,13 +2,12 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QGuiApplication>
 
 namespace sostav {
 
 namespace {
 
-const QString Name = QStringLiteral("org.sostav.Sostav");
-const QString Path = QStringLiteral("/org/sostav/Sostav");
 const QString Interface = QStringLiteral("org.freedesktop.Application");
 
 } // namespace
@@ -18,12 +17,16 @@ bool ProgramService::claim()
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return true;
+    // A desktop finds a program it activates under the name its menu entry is named by, the
+    // application id, and at the path spelt the same.
+    const QString name = QGuiApplication::desktopFileName();
+    const QString path = QLatin1Char('/') + QString(name).replace(QLatin1Char('.'), QLatin1Char('/'));
     // The object is in place before the name, so that no call finds the name without it.
-    bus.registerObject(Path, this, QDBusConnection::ExportScriptableSlots);
-    if (bus.registerService(Name))
+    bus.registerObject(path, this, QDBusConnection::ExportScriptableSlots);
+    if (bus.registerService(name))
         return true;
-    bus.unregisterObject(Path);
-    QDBusMessage activate = QDBusMessage::createMethodCall(Name, Path, Interface, QStringLiteral("Activate"));
+    bus.unregisterObject(path);
+    QDBusMessage activate = QDBusMessage::createMethodCall(name, path, Interface, QStringLiteral("Activate"));
     activate << QVariantMap();
     // A program that holds the name but does not answer is no program to hand over to.
     return bus.call(activate, QDBus::Block, 5000).type() != QDBusMessage::ReplyMessage;
