@@ -1,50 +1,98 @@
 #!/bin/bash
-# A launcher clicked twice gives one program: on a session bus of its own, with metacity on
-# a virtual display, a second start brings the running program's current screen to the front
-# as it was left and ends at once; without a session bus every start is a program of its own.
+# A launcher clicked twice gives one program: on a session bus of its own, with a window
+# manager that prevents focus stealing (metacity; ONE_PROGRAM_WM=marco or muffin for
+# another) on a virtual display, a second start brings the running program's current screen
+# to the front as it was left, over a window the child clicked in since, and ends at once:
+# with the launcher's time in its startup id, and without one. A launch older than that click
+# leaves the screen where it is. A stopped program or a stopped bus costs a start no more
+# than its bound: it runs on its own.
 # Usage: one-program-check.sh <path-to-sostav>   (exit 77: a needed tool is missing)
 set -u
 bin=${1:?usage: one-program-check.sh <path-to-sostav>}
-for tool in Xvfb metacity xdotool xprop import dbus-run-session; do
+/usr/bin/python3 -c "import Xlib" 2>/dev/null || { echo "skip: python3-xlib is not installed"; exit 77; }
+wm=${ONE_PROGRAM_WM:-metacity}
+for tool in Xvfb "$wm" xdotool xprop xdpyinfo import dbus-run-session dbus-daemon; do
     command -v "$tool" >/dev/null || { echo "skip: $tool is not installed"; exit 77; }
 done
 [ -n "${ONE_PROGRAM_BUS:-}" ] || ONE_PROGRAM_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 
 pids=()
 work=$(mktemp -d)
-trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill -CONT "${pids[@]}" 2>/dev/null; kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null & pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+for _ in $(seq 50); do [ -s "$work/display" ] && xdpyinfo -display ":$(cat "$work/display")" >/dev/null 2>&1 && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
-metacity --replace >/dev/null 2>&1 & pids+=($!)
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q '#' && break; sleep 0.1; done
+"$wm" --replace >/dev/null 2>&1 & pids+=($!)
+for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q '#' && break; sleep 0.1; done
+echo "window manager: $wm"
 status=0
 fail() { echo "FAIL: $*"; status=1; }
+ms() { echo $((($(date +%s%N) - $1) / 1000000)); }
+# The X server's time now, as a launcher stamps a click.
+xtime() {
+    /usr/bin/python3 -c 'from Xlib import X, display
+d = display.Display(); w = d.screen().root.create_window(0, 0, 1, 1, 0, 0, event_mask=X.PropertyChangeMask)
+w.change_property(d.intern_atom("WM_NAME"), d.intern_atom("STRING"), 8, b"")
+while (e := d.next_event()).type != X.PropertyNotify: pass
+print(e.time)'
+}
+active() { xdotool getactivewindow getwindowname 2>/dev/null; }
 
-"$bin" & first=$!; pids+=("$first")
+"$bin" & pids+=($!); first=$!
 menu=$(timeout 30 xdotool search --sync --onlyvisible --name '^Form1$' | head -n1)
 xdotool mousemove --window "$menu" 364 60 click 1 # "Состав числа 10"
 ten=$(timeout 30 xdotool search --sync --onlyvisible --name '^Form3$' | head -n1)
 sleep 0.5
 xdotool mousemove --window "$ten" 100 210 click 1 type 7
 import -window "$ten" "$work/before.png"
-xdotool windowminimize --sync "$ten"
+# Another program the child turns to: a menu of a program without the bus, over the screen.
+DBUS_SESSION_BUS_ADDRESS=disabled: "$bin" & pids+=($!); other=$!
+away=$(timeout 30 xdotool search --sync --onlyvisible --pid "$other" --name '^Form1$' | head -n1)
+sleep 0.5
 
-start=$(date +%s%N)
-timeout 10 "$bin"; second=$?
-took=$((($(date +%s%N) - start) / 1000000))
-echo "second start: exit status $second after $took ms"
-[ "$second" = 0 ] || fail "the second start did not end at once"
-kill -0 "$first" 2>/dev/null || fail "the first program ended"
-for _ in $(seq 50); do [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = Form3 ] && break; sleep 0.1; done
-active=$(xdotool getactivewindow getwindowname 2>/dev/null)
-echo "on display and active afterwards: $active"
-[ "$active" = Form3 ] || fail "the running program's screen did not come to the front"
+# A second start: under the launcher's time given, or none. Afterwards the screen on display
+# is checked after a second as the child's sight would be (expected: Form3 or the other's Form1).
+second() { # <startup id or empty> <expected active window's name>
+    local start took got
+    xdotool windowactivate --sync "$away"; sleep 0.2
+    local stale; stale=$(xtime)
+    xdotool mousemove --window "$away" 20 20 click 1; sleep 0.2
+    [ "$1" = stale ] && set -- "sostav-check-$$_TIME$stale" "$2"
+    [ "$1" = fresh ] && set -- "sostav-check-$$_TIME$(xtime)" "$2"
+    start=$(date +%s%N)
+    DESKTOP_STARTUP_ID=$1 timeout 10 "$bin" || fail "the second start (${1:-no startup id}) did not end at once"
+    took=$(ms "$start")
+    for _ in $(seq 10); do [ "$(active)" = "$2" ] && [ "$2" = Form3 ] && break; sleep 0.1; done
+    got=$(active)
+    echo "second start with ${1:-no startup id}: ended after $took ms; active afterwards: $got"
+    [ "$got" = "$2" ] || fail "with ${1:-no startup id}, $got is active rather than $2"
+}
+second stale Form1
+second fresh Form3
 import -window "$ten" "$work/after.png"
 cmp -s <(convert "$work/before.png" rgb:-) <(convert "$work/after.png" rgb:-) || fail "the screen changed"
+xdotool windowminimize --sync "$ten"
+second "" Form3
+kill "$other"
 
-# Without a session bus the desktop has no way to find the running program.
-DBUS_SESSION_BUS_ADDRESS=disabled: timeout 3 "$bin" 2>/dev/null
-[ $? = 124 ] || fail "without a session bus, a start did not make a program of its own"
+# A start while the running program is stopped, then one while the bus is: each shows a menu
+# of its own within its bound.
+alone() { # <what is stopped>
+    local start; start=$(date +%s%N)
+    "$bin" 2>/dev/null & local own=$!
+    if timeout 10 xdotool search --sync --onlyvisible --pid "$own" --name '^Form1$' >/dev/null; then
+        echo "with $1 stopped: a menu of its own after $(ms "$start") ms"
+    else
+        fail "with $1 stopped, no menu within 10 s"
+    fi
+    kill "$own"; wait "$own" 2>/dev/null
+}
+kill -STOP "$first"
+alone "the running program"
+kill -CONT "$first"
+dbus-daemon --session --nofork --print-address=3 3>"$work/bus" & pids+=($!)
+for _ in $(seq 50); do [ -s "$work/bus" ] && break; sleep 0.1; done
+kill -STOP $!
+DBUS_SESSION_BUS_ADDRESS=$(cat "$work/bus") alone "the session bus"
 [ "$status" = 0 ] && echo "one program: PASS"
 exit "$status"
