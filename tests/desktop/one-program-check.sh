@@ -1,11 +1,10 @@
 #!/bin/bash
 # A launcher clicked twice gives one program: on a session bus of its own, with a window
-# manager that prevents focus stealing (metacity; ONE_PROGRAM_WM=marco or muffin for
-# another) on a virtual display, a second start brings the running program's current screen
-# to the front as it was left, over a window the child clicked in since, and ends at once:
-# with the launcher's time in its startup id, and without one. A launch older than that click
-# leaves the screen where it is. A stopped program or a stopped bus costs a start no more
-# than its bound: it runs on its own.
+# manager that prevents focus stealing (metacity; ONE_PROGRAM_WM=marco or muffin for another)
+# on a virtual display, a second start brings the running program's current screen to the
+# front as it was left, over a window the child clicked in since, and ends at once: with the
+# launcher's time in its startup id, and without one. A launch older than that click leaves
+# the screen behind. A stopped program or a stopped bus costs a start at most its bound.
 # Usage: one-program-check.sh <path-to-sostav>   (exit 77: a needed tool is missing)
 set -u
 bin=${1:?usage: one-program-check.sh <path-to-sostav>}
@@ -14,7 +13,7 @@ wm=${ONE_PROGRAM_WM:-metacity}
 for tool in Xvfb "$wm" xdotool xprop xdpyinfo import dbus-run-session dbus-daemon; do
     command -v "$tool" >/dev/null || { echo "skip: $tool is not installed"; exit 77; }
 done
-[ -n "${ONE_PROGRAM_BUS:-}" ] || ONE_PROGRAM_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+[ -n "${ONE_PROGRAM_BUS:-}" ] || ONE_PROGRAM_BUS=1 exec dbus-run-session -- bash "$0" "$@" 2>/dev/null
 
 pids=()
 work=$(mktemp -d)
@@ -24,15 +23,13 @@ for _ in $(seq 50); do [ -s "$work/display" ] && xdpyinfo -display ":$(cat "$wor
 export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
 "$wm" --replace >/dev/null 2>&1 & pids+=($!)
 for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q '#' && break; sleep 0.1; done
-echo "window manager: $wm"
 status=0
 fail() { echo "FAIL: $*"; status=1; }
-ms() { echo $((($(date +%s%N) - $1) / 1000000)); }
-# The X server's time now, as a launcher stamps a click.
-xtime() {
-    /usr/bin/python3 -c 'from Xlib import X, display
+since() { echo "$((($(date +%s%N) - $1) / 1000000)) ms"; }
+xtime() { # the X server's time now, as a launcher stamps a click
+    /usr/bin/python3 -c 'from Xlib import X, Xatom, display
 d = display.Display(); w = d.screen().root.create_window(0, 0, 1, 1, 0, 0, event_mask=X.PropertyChangeMask)
-w.change_property(d.intern_atom("WM_NAME"), d.intern_atom("STRING"), 8, b"")
+w.change_property(Xatom.WM_NAME, Xatom.STRING, 8, b"")
 while (e := d.next_event()).type != X.PropertyNotify: pass
 print(e.time)'
 }
@@ -45,54 +42,41 @@ ten=$(timeout 30 xdotool search --sync --onlyvisible --name '^Form3$' | head -n1
 sleep 0.5
 xdotool mousemove --window "$ten" 100 210 click 1 type 7
 import -window "$ten" "$work/before.png"
-# Another program the child turns to: a menu of a program without the bus, over the screen.
-DBUS_SESSION_BUS_ADDRESS=disabled: "$bin" & pids+=($!); other=$!
-away=$(timeout 30 xdotool search --sync --onlyvisible --pid "$other" --name '^Form1$' | head -n1)
-sleep 0.5
+# What the child turns to: the menu of another program, one without the bus, over the screen.
+DBUS_SESSION_BUS_ADDRESS=disabled: "$bin" & pids+=($!)
+away=$(timeout 30 xdotool search --sync --onlyvisible --pid $! --name '^Form1$' | head -n1)
 
-# A second start: under the launcher's time given, or none. Afterwards the screen on display
-# is checked after a second as the child's sight would be (expected: Form3 or the other's Form1).
-second() { # <startup id or empty> <expected active window's name>
-    local start took got
+second() { # <startup id: stale, fresh or none> <the window in front a second later>
     xdotool windowactivate --sync "$away"; sleep 0.2
-    local stale; stale=$(xtime)
+    local stale start; stale=$(xtime)
     xdotool mousemove --window "$away" 20 20 click 1; sleep 0.2
-    [ "$1" = stale ] && set -- "sostav-check-$$_TIME$stale" "$2"
-    [ "$1" = fresh ] && set -- "sostav-check-$$_TIME$(xtime)" "$2"
+    local id=${1/stale/sostav-check_TIME$stale}; id=${id/fresh/sostav-check_TIME$(xtime)}
     start=$(date +%s%N)
-    DESKTOP_STARTUP_ID=$1 timeout 10 "$bin" || fail "the second start (${1:-no startup id}) did not end at once"
-    took=$(ms "$start")
+    DESKTOP_STARTUP_ID=${id#none} timeout 10 "$bin" || fail "the second start ($id) did not end at once"
+    echo "second start ($id): ended after $(since "$start")"
     for _ in $(seq 10); do [ "$(active)" = "$2" ] && [ "$2" = Form3 ] && break; sleep 0.1; done
-    got=$(active)
-    echo "second start with ${1:-no startup id}: ended after $took ms; active afterwards: $got"
-    [ "$got" = "$2" ] || fail "with ${1:-no startup id}, $got is active rather than $2"
+    [ "$(active)" = "$2" ] || fail "after a start with $id, $(active) is in front rather than $2"
 }
 second stale Form1
 second fresh Form3
 import -window "$ten" "$work/after.png"
 cmp -s <(convert "$work/before.png" rgb:-) <(convert "$work/after.png" rgb:-) || fail "the screen changed"
 xdotool windowminimize --sync "$ten"
-second "" Form3
-kill "$other"
+second none Form3
+kill "${pids[-1]}"
 
-# A start while the running program is stopped, then one while the bus is: each shows a menu
-# of its own within its bound.
-alone() { # <what is stopped>
+alone() { # <what is stopped>: a start shows a menu of its own
     local start; start=$(date +%s%N)
-    "$bin" 2>/dev/null & local own=$!
-    if timeout 10 xdotool search --sync --onlyvisible --pid "$own" --name '^Form1$' >/dev/null; then
-        echo "with $1 stopped: a menu of its own after $(ms "$start") ms"
-    else
-        fail "with $1 stopped, no menu within 10 s"
-    fi
-    kill "$own"; wait "$own" 2>/dev/null
+    "$bin" & local own=$!
+    timeout 10 xdotool search --sync --onlyvisible --pid $own --name '^Form1$' >/dev/null \
+        && echo "with $1 stopped: a menu of its own after $(since "$start")" || fail "with $1 stopped, no menu in 10 s"
+    kill $own
 }
 kill -STOP "$first"
 alone "the running program"
 kill -CONT "$first"
 dbus-daemon --session --nofork --print-address=3 3>"$work/bus" & pids+=($!)
-for _ in $(seq 50); do [ -s "$work/bus" ] && break; sleep 0.1; done
-kill -STOP $!
+for _ in $(seq 50); do [ -s "$work/bus" ] && kill -STOP $! && break; sleep 0.1; done
 DBUS_SESSION_BUS_ADDRESS=$(cat "$work/bus") alone "the session bus"
 [ "$status" = 0 ] && echo "one program: PASS"
 exit "$status"
