@@ -10,14 +10,12 @@ APP, EXTENSION = "org.sostav.Sostav", "unsafe@sostav.org"  # the extension lets 
 program, stage = os.path.abspath(sys.argv[1]), os.environ.get("GNOME_CHECK_STAGE")
 again, children = [sys.executable, __file__, program], []
 def skip(reason):
-    print("skip:", reason)
-    sys.exit(77)
+    sys.exit(print("skip:", reason) or 77)
 def start(*command, **options):
     children.append(subprocess.Popen(command, **{"stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL, **options}))
     return children[-1]
 def end(status):
-    [child.terminate() for child in reversed(children)]
-    [child.wait() for child in children]
+    [child.terminate() or child.wait() for child in reversed(children)]
     sys.exit(status)
 def write(path, text):
     os.makedirs(os.path.dirname(path), exist_ok=True)
@@ -61,8 +59,8 @@ def shell(script):
     done, result = call("org.gnome.Shell", "Eval", "(s)", script) or (False, "")
     return json.loads(result) if done and result else None
 def wait(done, seconds=30):
-    end = time.time() + seconds
-    while not done() and time.time() < end:
+    until = time.time() + seconds
+    while not done() and time.time() < until:
         time.sleep(0.1)
     return done()
 def press(text, then=0.5):  # on a keyboard of the shell's own, to whichever window has the focus
@@ -77,8 +75,8 @@ def launch():  # as the app grid does, at the time of the click
     shell("imports.gi.Shell.AppSystem.get_default().lookup_app('%s.desktop')"
           ".launch(global.display.get_current_time_roundtrip(), -1, imports.gi.Shell.AppLaunchGpu.APP_PREF)" % APP)
 def program_ended():
-    shell("global.display.list_all_windows().filter(w => w.get_title().startsWith('Form')).forEach(w => w.kill())")
-    wait(lambda: not shell("global.display.list_all_windows().some(w => w.get_title().startsWith('Form'))"))
+    wait(lambda: not shell("global.display.list_all_windows().filter(w => w.get_title().startsWith('Form'))"
+                           ".map(w => w.kill()).length"))
 def shot(name):
     if os.environ.get("GNOME_CHECK_SHOTS"):
         call("org.gnome.Shell.Screenshot", "Screenshot", "(bbs)", False, False,
