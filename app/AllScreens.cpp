@@ -8,22 +8,31 @@
 
 namespace sostav {
 
-std::unique_ptr<Screen> makeScreen(ScreenKind kind)
+namespace {
+
+const ScreenLayout& layoutOf(ScreenKind kind)
 {
     // A kind left out here is a compile error (-Werror=switch), not a screen that never opens.
     switch (kind) {
     case ScreenKind::Form1:
-        return std::make_unique<Form1>();
+        return Form1;
     case ScreenKind::Form3:
-        return std::make_unique<Form3>();
+        return Form3;
     case ScreenKind::Form6:
-        return std::make_unique<Form6>();
+        return Form6;
     case ScreenKind::Form7:
-        return std::make_unique<Form7>();
+        return Form7;
     case ScreenKind::Form8:
-        return std::make_unique<Form8>();
+        return Form8;
     }
-    return nullptr;
+    return Form1; // not reached: every kind returns above
+}
+
+} // namespace
+
+std::unique_ptr<Screen> makeScreen(ScreenKind kind)
+{
+    return std::make_unique<Screen>(layoutOf(kind));
 }
 
 } // namespace sostav

@@ -43,8 +43,8 @@ constexpr WidgetRow backButton(WidgetRow row)
     return row;
 }
 
-// Given its name, place, tab index, accessible name and slot: the check reads the second
-// box first, and `slot` is the box's number less one.
+// Given its name, place, tab index, accessible name and slot: the first addend's box
+// holds slot 0 and the second's slot 1, the places `judgeComposition` reads them from.
 constexpr WidgetRow answerBox(WidgetRow row)
 {
     row.kind = WidgetKind::TextBox;
@@ -107,7 +107,8 @@ constexpr WidgetRow number(WidgetRow row)
     return row;
 }
 
-constexpr ScreenLayout layout(std::string_view name, std::string_view accessibleName, std::span<const WidgetRow> rows)
+constexpr ScreenLayout layout(
+    std::string_view name, std::string_view accessibleName, std::span<const WidgetRow> rows, Judge judge)
 {
     return {.name = name,
         .accessibleName = accessibleName,
@@ -117,7 +118,8 @@ constexpr ScreenLayout layout(std::string_view name, std::string_view accessible
         .left = 4650,
         .top = 3855,
         .resetText = " ", // one space, not empty: whatever the child types next is read around it
-        .widgets = rows};
+        .widgets = rows,
+        .judge = judge};
 }
 
 } // namespace sostav::composition

@@ -1,5 +1,6 @@
 #include "exercises/Form3.h"
 
+#include "exercises/Judging.h"
 #include "shell/Palette.h"
 
 namespace sostav {
@@ -132,7 +133,9 @@ constexpr WidgetRow Widgets[] = {
         .tabIndex = 0},
 };
 
-constexpr ScreenLayout Layout {.name = "Form3",
+} // namespace
+
+constexpr ScreenLayout Form3 {.name = "Form3",
     .accessibleName = "Состав числа 10",
     .background = palette::Meadow,
     .clientWidth = 10860,
@@ -140,13 +143,7 @@ constexpr ScreenLayout Layout {.name = "Form3",
     .left = 4650,
     .top = 3855,
     .resetText = "", // unlike the other screens' single space: the first character typed is the whole text
-    .widgets = Widgets};
-
-} // namespace
-
-Form3::Form3()
-    : CompositionForm(Layout, 10.0)
-{
-}
+    .widgets = Widgets,
+    .judge = judgeCompositionOf<10>};
 
 } // namespace sostav

@@ -1,8 +1,11 @@
 #include "exercises/Form6.h"
 
+#include "exercises/Judging.h"
 #include "exercises/WorksheetGrid.h"
-#include "exercises/rules/AnswerTests.h"
 #include "shell/Palette.h"
+
+#include <array>
+#include <string_view>
 
 namespace sostav {
 
@@ -10,8 +13,58 @@ namespace {
 
 using enum WidgetKind;
 
-// Each box lies over its blank cell of the worksheet picture; `slot` is its number less one.
-constexpr WidgetRow box(const char* name, int slot, int tabIndex, const char* accessibleName)
+// What assistive technology calls a box: its table, its row and the part printed beside it,
+// "Таблица числа 8, строка 1: 5 и сколько", made from the grid the picture is drawn from.
+struct BoxName {
+    char text[80] {};
+    std::size_t size = 0;
+
+    constexpr void add(std::string_view part)
+    {
+        for (char c : part)
+            text[size++] = c;
+    }
+    constexpr void add(int number)
+    {
+        if (number >= 10)
+            add(number / 10);
+        text[size++] = char('0' + number % 10);
+    }
+    constexpr std::string_view view() const { return {text, size}; }
+};
+
+constexpr BoxName boxName(int slot)
+{
+    const worksheet::CellPlace place = worksheet::answerCell(slot);
+    const worksheet::NumberTable& table = worksheet::Tables[place.table];
+    BoxName name;
+    name.add("Таблица числа ");
+    name.add(table.heading);
+    name.add(", строка ");
+    name.add(place.row + 1);
+    name.add(": ");
+    if (table.rows[place.row].blank == worksheet::Column::Left) {
+        name.add("сколько и ");
+        name.add(table.rows[place.row].printed);
+    } else {
+        name.add(table.rows[place.row].printed);
+        name.add(" и сколько");
+    }
+    return name;
+}
+
+constexpr auto BoxNames = [] {
+    std::array<BoxName, worksheet::AnswerBoxCount> names;
+    for (int slot = 0; slot < worksheet::AnswerBoxCount; ++slot)
+        names[std::size_t(slot)] = boxName(slot);
+    return names;
+}();
+// How a screen reader reads a row whose blank is on the right, and one whose blank is on the left.
+static_assert(BoxNames[0].view() == "Таблица числа 8, строка 1: 5 и сколько");
+static_assert(BoxNames[12].view() == "Таблица числа 9, строка 4: сколько и 2");
+
+// Each box lies over its blank cell of the worksheet picture; its slot is its place in the grid.
+constexpr WidgetRow box(const char* name, int slot, int tabIndex)
 {
     return {.name = name,
         .kind = TextBox,
@@ -22,7 +75,7 @@ constexpr WidgetRow box(const char* name, int slot, int tabIndex, const char* ac
         .font = TimesBold(3600),
         .back = palette::Cherry,
         .tabIndex = tabIndex,
-        .accessibleName = accessibleName,
+        .accessibleName = BoxNames[std::size_t(slot)].view(),
         .role = Role::Answer,
         .slot = slot};
 }
@@ -38,15 +91,15 @@ constexpr WidgetRow Widgets[] = {
         .font = TimesBold(2175),
         .tabIndex = 15,
         .role = Role::Check},
-    box("Text13", 12, 14, "Таблица числа 9, строка 4: сколько и 2"),
-    box("Text12", 11, 13, "Таблица числа 9, строка 3: 4 и сколько"),
-    box("Text11", 10, 12, "Таблица числа 9, строка 2: сколько и 3"),
-    box("Text10", 9, 11, "Таблица числа 9, строка 1: 1 и сколько"),
-    box("Text9", 8, 10, "Таблица числа 10, строка 5: 5 и сколько"),
-    box("Text8", 7, 9, "Таблица числа 10, строка 4: сколько и 2"),
-    box("Text7", 6, 8, "Таблица числа 10, строка 3: 4 и сколько"),
-    box("Text6", 5, 7, "Таблица числа 10, строка 2: сколько и 1"),
-    box("Text5", 4, 6, "Таблица числа 10, строка 1: 3 и сколько"),
+    box("Text13", 12, 14),
+    box("Text12", 11, 13),
+    box("Text11", 10, 12),
+    box("Text10", 9, 11),
+    box("Text9", 8, 10),
+    box("Text8", 7, 9),
+    box("Text7", 6, 8),
+    box("Text6", 5, 7),
+    box("Text5", 4, 6),
     {.name = "Command2",
         .kind = CommandButton,
         .text = "!",
@@ -57,10 +110,10 @@ constexpr WidgetRow Widgets[] = {
         .font = TimesBold(3600),
         .tabIndex = 5,
         .role = Role::Reset},
-    box("Text4", 3, 4, "Таблица числа 8, строка 4: сколько и 8"),
-    box("Text3", 2, 3, "Таблица числа 8, строка 3: 6 и сколько"),
-    box("Text2", 1, 2, "Таблица числа 8, строка 2: сколько и 7"),
-    box("Text1", 0, 1, "Таблица числа 8, строка 1: 5 и сколько"),
+    box("Text4", 3, 4),
+    box("Text3", 2, 3),
+    box("Text2", 1, 2),
+    box("Text1", 0, 1),
     {.name = "Command1",
         .kind = CommandButton,
         .text = "<=",
@@ -105,30 +158,16 @@ constexpr WidgetRow Widgets[] = {
         .accessibleName = "Таблицы состава чисел 8, 10 и 9"},
 };
 
-constexpr ScreenLayout Layout {.name = "Form6",
+} // namespace
+
+constexpr ScreenLayout Form6 {.name = "Form6",
     .accessibleName = "Повторение: состав чисел 8, 9 и 10",
     .background = palette::Meadow,
     .clientWidth = 14595,
     .clientHeight = 9165,
     .placement = Placement::DesktopDefault,
     .resetText = " ",
-    .widgets = Widgets};
-
-} // namespace
-
-Form6::Form6()
-    : Screen(Layout)
-{
-}
-
-bool Form6::judge() const
-{
-    // Every box is read, even after a wrong one; the sheet gets one word and no box is marked.
-    bool right = true;
-    // What completes a row is the table's number less the part printed beside the blank.
-    for (int slot = 0; slot < worksheet::AnswerBoxCount; ++slot)
-        right = valueTest(answer(std::size_t(slot)), worksheet::missingPart(slot)) && right;
-    return right;
-}
+    .widgets = Widgets,
+    .judge = judgeWorksheet};
 
 } // namespace sostav

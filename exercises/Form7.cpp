@@ -1,6 +1,7 @@
 #include "exercises/Form7.h"
 
 #include "exercises/CompositionRows.h"
+#include "exercises/Judging.h"
 
 namespace sostav {
 
@@ -32,13 +33,8 @@ constexpr WidgetRow Rows[] = {
     number({.text = "9", .left = 2760, .top = 120, .width = 855}),
 };
 
-constexpr ScreenLayout Layout = layout("Form7", "Состав числа 9", Rows);
-
 } // namespace
 
-Form7::Form7()
-    : CompositionForm(Layout, 9.0)
-{
-}
+constexpr ScreenLayout Form7 = layout("Form7", "Состав числа 9", Rows, judgeCompositionOf<9>);
 
 } // namespace sostav

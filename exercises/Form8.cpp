@@ -1,6 +1,7 @@
 #include "exercises/Form8.h"
 
 #include "exercises/CompositionRows.h"
+#include "exercises/Judging.h"
 
 namespace sostav {
 
@@ -31,13 +32,8 @@ constexpr WidgetRow Rows[] = {
     number({.text = "8", .left = 2400, .top = 2880, .width = 975}),
 };
 
-constexpr ScreenLayout Layout = layout("Form8", "Состав числа 8", Rows);
-
 } // namespace
 
-Form8::Form8()
-    : CompositionForm(Layout, 8.0)
-{
-}
+constexpr ScreenLayout Form8 = layout("Form8", "Состав числа 8", Rows, judgeCompositionOf<8>);
 
 } // namespace sostav

@@ -1,15 +1,10 @@
 #pragma once
 
-#include "exercises/CompositionForm.h"
+#include "shell/ScreenLayout.h"
 
 namespace sostav {
 
 // The composition of 8: the boxes on top, the number below.
-class Form8 : public CompositionForm {
-    Q_OBJECT
-
-public:
-    Form8();
-};
+extern const ScreenLayout Form8;
 
 } // namespace sostav

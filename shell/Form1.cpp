@@ -67,7 +67,9 @@ constexpr WidgetRow Widgets[] = {
         .role = Role::Exit},
 };
 
-constexpr ScreenLayout Layout {.name = "Form1",
+} // namespace
+
+constexpr ScreenLayout Form1 {.name = "Form1",
     .accessibleName = "Состав числа — меню",
     .background = palette::MenuGreen,
     .clientWidth = 10665,
@@ -75,12 +77,5 @@ constexpr ScreenLayout Layout {.name = "Form1",
     .left = 4605,
     .top = 3990,
     .widgets = Widgets};
-
-} // namespace
-
-Form1::Form1()
-    : Screen(Layout)
-{
-}
 
 } // namespace sostav

@@ -1,16 +1,11 @@
 #pragma once
 
-#include "shell/Screen.h"
+#include "shell/ScreenLayout.h"
 
 namespace sostav {
 
 // The main menu: four exercises and the way out. Its buttons do nothing but ask to
 // move, so the whole screen is its table.
-class Form1 : public Screen {
-    Q_OBJECT
-
-public:
-    Form1();
-};
+extern const ScreenLayout Form1;
 
 } // namespace sostav

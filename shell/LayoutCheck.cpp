@@ -105,6 +105,8 @@ std::string layoutProblem(const ScreenLayout& layout)
         return {};
     if (count(Role::Answer) == 0)
         return screen + "no answer box";
+    if (!layout.judge)
+        return screen + "no judge for its answers";
     for (Role role : {Role::Check, Role::Reset, Role::Back, Role::RightVerdict, Role::WrongVerdict}) {
         if (std::string problem = once(role); !problem.empty())
             return problem;

@@ -14,7 +14,7 @@ class TextBox;
 
 // The widgets of a screen by the part they play, handed over once when the screen is built.
 struct RoleHandles {
-    std::vector<TextBox*> answers; // in the order the check reads them
+    std::vector<TextBox*> answers; // by slot, as their texts are handed to the judge
     CommandButton* check = nullptr;
     CommandButton* reset = nullptr;
     CommandButton* back = nullptr;

@@ -9,6 +9,8 @@
 #include <QCloseEvent>
 
 #include <exception>
+#include <string>
+#include <vector>
 
 namespace sostav {
 
@@ -17,6 +19,7 @@ Screen::Screen(const ScreenLayout& layout)
     , m_placer(*this)
     // A screen too large for its desktop is shown whole, shrunk evenly just enough to fit.
     , m_roles(buildScreen(*this, layout, m_placer.scaleFor(designedClient(layout))))
+    , m_judge(layout.judge)
     , m_resetText(toQString(layout.resetText))
 {
     onClick(m_roles.check, [this] { check(); });
@@ -31,8 +34,10 @@ void Screen::onClick(CommandButton* button, std::function<void()> handler)
 {
     if (!button)
         return;
-    // A failure inside a click (an answer too large to read, say) ends that click's handling
-    // and nothing else: the screen stays as the steps before it left it.
+    // An exception must not leave a slot: Qt's event dispatch is not built to be unwound. No
+    // answer throws (a number past the range is simply wrong), but memory can run out while a
+    // long answer is copied to be judged or while the screen a button opens is built. That
+    // ends the click's handling and nothing else: the screen stays as the steps before left it.
     connect(button, &QAbstractButton::clicked, this, [handler = std::move(handler)] {
         try {
             handler();
@@ -44,19 +49,12 @@ void Screen::onClick(CommandButton* button, std::function<void()> handler)
     });
 }
 
-bool Screen::judge() const
-{
-    return false;
-}
-
-std::string Screen::answer(std::size_t slot) const
-{
-    return m_roles.answers.at(slot)->text().toStdString();
-}
-
 void Screen::check()
 {
-    const bool right = judge();
+    std::vector<std::string> answers; // as UTF-8, the form the answer rules read
+    for (const TextBox* box : m_roles.answers)
+        answers.push_back(box->text().toStdString());
+    const bool right = m_judge(answers);
     // Only the latest check is on display: a stale verdict of the other kind would report a
     // failure as success, or the other way round. Coming into view is also what makes a
     // screen reader read the verdict out (Accessibility.cpp).

@@ -9,15 +9,14 @@
 #include <QWidget>
 
 #include <functional>
-#include <string>
 
 namespace sostav {
 
 class CommandButton;
 
 // One screen: a top-level window that owns the widgets built from its table and handles the
-// clicks of its buttons. It asks for a move to another screen with a signal; whoever holds
-// the screens decides how.
+// clicks of its buttons, judging its answers with the table's judge. It asks for a move to
+// another screen with a signal; whoever holds the screens decides how.
 class Screen : public QWidget {
     Q_OBJECT
 
@@ -36,13 +35,6 @@ signals:
     void endRequested();
 
 protected:
-    // Judges the answers as they stand: true when they are right. Only screens with a check
-    // button are asked.
-    virtual bool judge() const;
-
-    // A box's text as UTF-8, the form the answer rules read.
-    std::string answer(std::size_t slot) const;
-
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -54,6 +46,7 @@ private:
 
     WindowPlacer m_placer;
     RoleHandles m_roles;
+    Judge m_judge;
     QString m_resetText;
     QPointer<QWidget> m_lastFocus;
     bool m_shownBefore = false;

@@ -4,6 +4,7 @@
 #include "shell/CommandButton.h"
 #include "shell/Fonts.h"
 #include "shell/LayoutCheck.h"
+#include "shell/Legibility.h"
 #include "shell/LineWidget.h"
 #include "shell/Pictures.h"
 #include "shell/QtText.h"
@@ -51,17 +52,31 @@ void setColour(QWidget& w, QPalette::ColorRole role, Colour c)
     w.setPalette(palette);
 }
 
+// What a child types stays legible on a box's fixed colour.
+QPalette legibleTyping(QPalette palette)
+{
+    palette.setColor(QPalette::Text, textOn(palette.color(QPalette::Base), palette.color(QPalette::Text)));
+    return palette;
+}
+
 QWidget* makeLabel(QWidget& parent, const WidgetRow& row)
 {
     auto* label = new QLabel(toQString(row.text), &parent);
-    // Labels are opaque boxes in the desktop's button colours unless the row says otherwise.
+    // Labels are opaque boxes in the desktop's button colours unless the row says otherwise;
+    // a colour the row fixes keeps the desktop's other colour only where that stays legible.
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
+    const QColor desktopBack = palette.color(QPalette::Button);
+    const QColor desktopFore = palette.color(QPalette::ButtonText);
+    const QColor fore = row.fore.given ? toQColor(row.fore)
+        : row.back.given               ? textOn(toQColor(row.back), desktopFore)
+                                       : desktopFore;
+    const QColor back = row.back.given ? toQColor(row.back)
+        : row.fore.given               ? backgroundBehind(fore, desktopBack)
+                                       : desktopBack;
+    palette.setColor(QPalette::Window, back);
+    palette.setColor(QPalette::WindowText, fore);
     label->setPalette(palette);
     label->setAutoFillBackground(true);
-    setColour(*label, QPalette::Window, row.back);
-    setColour(*label, QPalette::WindowText, row.fore);
     label->setMargin(0);
     label->setIndent(0);
     label->setWordWrap(row.align == LabelAlign::TopLeft);
@@ -121,6 +136,8 @@ QWidget* makeWidget(QWidget& window, const WidgetRow& row, double scale)
     case WidgetKind::TextBox:
         w = new TextBox(&window);
         setColour(*w, QPalette::Base, row.back);
+        if (row.back.given)
+            w->setPalette(legibleTyping(w->palette()));
         break;
     case WidgetKind::Label:
         w = makeLabel(window, row);

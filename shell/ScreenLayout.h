@@ -4,11 +4,16 @@
 #include "shell/WidgetRow.h"
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace sostav {
 
 enum class Placement { StoredPosition, DesktopDefault };
+
+// Whether a screen's answers are right, from the texts of its answer boxes (UTF-8) in slot
+// order: a plain function, so that how an exercise judges is tested without a widget.
+using Judge = bool (*)(std::span<const std::string> answers);
 
 // A whole screen as data: window attributes plus its widgets listed front to back.
 struct ScreenLayout {
@@ -22,6 +27,7 @@ struct ScreenLayout {
     Placement placement = Placement::StoredPosition;
     std::string_view resetText; // what the reset leaves in every answer box
     std::span<const WidgetRow> widgets;
+    Judge judge = nullptr; // a screen with answer boxes only
 };
 
 } // namespace sostav

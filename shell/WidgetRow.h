@@ -42,7 +42,7 @@ struct WidgetRow {
     LabelAlign align = LabelAlign::TopLeft;
     std::string_view accessibleName {}; // how assistive technology names the widget
     Role role = Role::None;
-    int slot = 0; // an answer box's place in the order the check reads the boxes
+    int slot = 0; // where an answer box's text stands among the texts its screen's judge is handed
     ScreenKind opens = ScreenKind::Form1; // Role::Open only
 };
 

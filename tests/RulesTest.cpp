@@ -1,5 +1,6 @@
-// How a typed answer is read and judged: one table per rule, each row an edge a child can
-// reach by typing.
+// How a typed answer is read and judged, and how each exercise judges its boxes' texts: one
+// table per rule, each row an edge a child can reach by typing.
+#include "exercises/Judging.h"
 #include "exercises/rules/AnswerTests.h"
 #include "exercises/rules/TextValue.h"
 
@@ -8,6 +9,8 @@
 #include <cfloat>
 #include <cmath>
 #include <optional>
+#include <utility>
+#include <vector>
 
 using namespace sostav;
 
@@ -134,7 +137,7 @@ private slots:
         QTest::newRow("second past the range") << QByteArray("0") << QByteArray("&H100000000") << 9.0 << Beyond;
     }
 
-    // An overflow is no right answer to a screen.
+    // An overflow is no right answer to a composition, whose judge reads the second box first.
     void sumTest()
     {
         QFETCH(QByteArray, first);
@@ -142,7 +145,9 @@ private slots:
         QFETCH(double, target);
         QFETCH(TestOutcome, outcome);
         QCOMPARE(sumOutcome(first.toStdString(), second.toStdString(), target), outcome);
-        QCOMPARE(sostav::sumTest(first.toStdString(), second.toStdString(), target), outcome == Pass);
+        const std::string boxes[] = {second.toStdString(), first.toStdString()};
+        QCOMPARE(judgeComposition(target, boxes), outcome == Pass);
+        QVERIFY(!judgeComposition(target, std::span(boxes).first(1))); // one box is no pair
     }
 
     void valueTest_data()
@@ -163,6 +168,20 @@ private slots:
         QFETCH(TestOutcome, outcome);
         QCOMPARE(valueOutcome(box.toStdString(), expected), outcome);
         QCOMPARE(sostav::valueTest(box.toStdString(), expected), outcome == Pass);
+    }
+
+    // The worksheet's judge: its thirteen texts in slot order, each the part its row misses.
+    // One wrong box, wherever, makes the sheet wrong, and so does a box short.
+    void worksheet()
+    {
+        std::vector<std::string> answers {"3", "1", "2", "0", "7", "9", "6", "8", "5", "8", "6", "5", "7"};
+        QVERIFY(judgeWorksheet(answers));
+        for (std::string& answer : answers) {
+            const std::string right = std::exchange(answer, "4.5");
+            QVERIFY2(!judgeWorksheet(answers), right.c_str());
+            answer = right;
+        }
+        QVERIFY(!judgeWorksheet(std::span(answers).first(12)));
     }
 };
 
