@@ -2,9 +2,9 @@
 """Under GNOME Shell itself at a netbook's 1024x600, headless on Wayland and on X11 (Xvfb): the
 worksheet is whole in the room the shell gives it, and a second start, launched as the app
 grid does and by gtk-launch, brings the running screen forward over an editor just typed into.
-GNOME_CHECK_SHOTS=<folder> keeps screenshots of the desktop before and after each start.
+GNOME_CHECK_SHOTS=<folder> keeps screenshots; GNOME_CHECK_SESSIONS=wayland (or x11) runs one.
 Usage: gnome-check.py <path-to-sostav>   (exit 77: GNOME Shell cannot run here)"""
-import json, os, shutil, subprocess, sys, tempfile, time
+import atexit, json, os, shutil, subprocess, sys, tempfile, time
 
 APP, EXTENSION = "org.sostav.Sostav", "unsafe@sostav.org"  # the extension lets the test drive the shell
 program, stage = os.path.abspath(sys.argv[1]), os.environ.get("GNOME_CHECK_STAGE")
@@ -14,9 +14,7 @@ def skip(reason):
 def start(*command, **options):
     children.append(subprocess.Popen(command, **{"stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL, **options}))
     return children[-1]
-def end(status):
-    [child.terminate() or child.wait() for child in reversed(children)]
-    sys.exit(status)
+atexit.register(lambda: [child.terminate() or child.wait() for child in reversed(children)])
 def write(path, text):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "w") as file:
@@ -45,7 +43,7 @@ if stage == "namespace":
     statuses = [subprocess.call(["dbus-run-session", "--"] + again, env=dict(os.environ, GNOME_CHECK_STAGE=session))
                 for session in os.environ.get("GNOME_CHECK_SESSIONS", "wayland x11").split()]
     shutil.rmtree(work, ignore_errors=True)
-    end(max(statuses))
+    sys.exit(max(statuses))
 
 from gi.repository import Gio, GLib
 bus = Gio.bus_get_sync(Gio.BusType.SESSION)
@@ -77,10 +75,8 @@ def launch():  # as the app grid does, at the time of the click
 def program_ended():
     wait(lambda: not shell("global.display.list_all_windows().filter(w => w.get_title().startsWith('Form'))"
                            ".map(w => w.kill()).length"))
-def shot(name):
-    if os.environ.get("GNOME_CHECK_SHOTS"):
-        call("org.gnome.Shell.Screenshot", "Screenshot", "(bbs)", False, False,
-             "%s/gnome-%s-%s.png" % (os.environ["GNOME_CHECK_SHOTS"], stage, name))
+def shot(name, folder=os.environ.get("GNOME_CHECK_SHOTS")):
+    folder and call("org.gnome.Shell.Screenshot", "Screenshot", "(bbs)", False, False, f"{folder}/gnome-{stage}-{name}.png")
 
 # Qt's accessibility tells where each widget is; it is on whatever the desktop says.
 os.environ.update(XDG_SESSION_TYPE=stage, QT_QPA_PLATFORM={"x11": "xcb"}.get(stage, stage), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
@@ -104,14 +100,10 @@ def expect(what, held, refused=None):
 
 import pyatspi
 def cut_off():  # the widgets of the program's window in front that lie partly outside it
-    def inside(node):
-        for child in node:
-            yield child
-            yield from inside(child)
     frame = next(f for app in pyatspi.Registry.getDesktop(0) if app and app.name == "sostav"
                  for f in app if f and f.getState().contains(pyatspi.STATE_ACTIVE))
     room = frame.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
-    return [(node.name or node.getRoleName(), tuple(place)) for node in inside(frame)
+    return [(node.name or node.getRoleName(), tuple(place)) for node in pyatspi.findAllDescendants(frame, bool)
             for place in [node.queryComponent().getExtents(pyatspi.WINDOW_COORDS)]
             if place.x + place.width > room.width or place.y + place.height > room.height]
 
@@ -136,5 +128,4 @@ for launcher in ("the app grid", "gtk-launch"):
     refused = stage == "wayland" and launcher == "gtk-launch" and "GNOME on Wayland refuses its token"
     expect("a start from %s brings the screen forward" % launcher, wait(lambda: focus() == "Form3", 3) or focus() + " in front", refused)
     shot("after-" + launcher.split()[-1])
-program_ended()
-end(1 if failures else 0)
+sys.exit(1 if failures else 0)
