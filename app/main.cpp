@@ -1,5 +1,7 @@
 #include "app/AllScreens.h"
+#include "app/VerdictCues.h"
 #include "shell/Application.h"
+#include "shell/CueModule.h"
 #include "shell/Launch.h"
 #include "shell/ProgramService.h"
 #include "shell/ScreenRegistry.h"
@@ -23,6 +25,8 @@ int main(int argc, char** argv)
     if (!service.claim(launch))
         return 0; // the program already running in this session came to the front instead
     ScreenRegistry registry(makeScreen);
+    CueModule cues; // nothing of the sound system is loaded before the first check
+    voiceVerdicts(registry, cues);
     QObject::connect(&service, &ProgramService::activationRequested, &registry, &ScreenRegistry::bringToFront);
     QObject::connect(&registry, &ScreenRegistry::programEnded, &app, [] { QCoreApplication::exit(0); });
     registry.start();

@@ -14,7 +14,8 @@ install(CODE "
     execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
       \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/sostav\")
   endif()")
-# The sound module, loaded on the first check from this folder (shell/VerdictSound.cpp).
+# The sound module, loaded on the first check from this folder (shell/CueModule.cpp); the
+# server's client library it links is among the dependencies dpkg-shlibdeps finds.
 install(TARGETS sostav-sound LIBRARY DESTINATION ${SOSTAV_CUE_MODULE_DESTINATION})
 install(FILES desktop/${sostav_app_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES desktop/${sostav_app_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

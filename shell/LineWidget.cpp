@@ -3,19 +3,25 @@
 #include <QPainter>
 #include <QPen>
 
+#include <cmath>
+
 namespace sostav {
 
-LineWidget::LineWidget(QWidget* parent, QLine ends, int width, QColor colour)
+LineWidget::LineWidget(QWidget* parent, QColor colour)
     : QWidget(parent)
-    , m_ends(ends)
-    , m_width(width)
     , m_colour(colour)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
-    const int pad = (width + 1) / 2 + 1;
-    const QRect box = QRect(ends.p1(), ends.p2()).normalized().adjusted(-pad, -pad, pad, pad);
-    setGeometry(box);
+}
+
+void LineWidget::setEnds(QLine ends, qreal width)
+{
+    m_ends = ends;
+    m_width = width;
+    const int pad = int(std::ceil(width / 2)) + 1;
+    setGeometry(QRect(ends.p1(), ends.p2()).normalized().adjusted(-pad, -pad, pad, pad));
+    update();
 }
 
 void LineWidget::paintEvent(QPaintEvent*)

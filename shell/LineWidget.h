@@ -12,15 +12,17 @@ class LineWidget : public QWidget {
     Q_OBJECT
 
 public:
-    // `ends` is in the parent's pixel coordinates.
-    LineWidget(QWidget* parent, QLine ends, int width, QColor colour);
+    LineWidget(QWidget* parent, QColor colour);
+
+    // `ends` is in the parent's pixel coordinates; a width may be fractional on a shrunk screen.
+    void setEnds(QLine ends, qreal width);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QLine m_ends;
-    int m_width;
+    qreal m_width = 1;
     QColor m_colour;
 };
 

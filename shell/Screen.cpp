@@ -4,7 +4,6 @@
 #include "shell/QtText.h"
 #include "shell/ScreenBuilder.h"
 #include "shell/TextBox.h"
-#include "shell/VerdictSound.h"
 
 #include <QCloseEvent>
 
@@ -17,8 +16,9 @@ namespace sostav {
 Screen::Screen(const ScreenLayout& layout)
     : QWidget(nullptr)
     , m_placer(*this)
-    // A screen too large for its desktop is shown whole, shrunk evenly just enough to fit.
-    , m_roles(buildScreen(*this, layout, m_placer.scaleFor(designedClient(layout))))
+    // A screen too large for the room its desktop gives is shown whole, shrunk evenly to fit.
+    , m_scaler(*this, layout, m_placer)
+    , m_roles(m_scaler.build())
     , m_judge(layout.judge)
     , m_resetText(toQString(layout.resetText))
 {
@@ -28,6 +28,7 @@ Screen::Screen(const ScreenLayout& layout)
     onClick(m_roles.exit, [this] { emit endRequested(); });
     for (const auto& [button, target] : m_roles.links)
         onClick(button, [this, target = target] { emit switchRequested(target); });
+    connect(&m_scaler, &ScreenScaler::rescaled, this, &Screen::rescaled);
 }
 
 void Screen::onClick(CommandButton* button, std::function<void()> handler)
@@ -60,7 +61,7 @@ void Screen::check()
     // screen reader read the verdict out (Accessibility.cpp).
     (right ? m_roles.wrongVerdict : m_roles.rightVerdict)->hide();
     (right ? m_roles.rightVerdict : m_roles.wrongVerdict)->show();
-    playVerdictCue(right);
+    emit verdictShown(right);
 }
 
 void Screen::reset()
@@ -82,6 +83,8 @@ void Screen::present()
 void Screen::setVisible(bool visible)
 {
     const bool appearing = visible && !isVisible();
+    if (appearing)
+        m_scaler.aboutToShow();
     m_placer.aboutToChange(visible);
     QWidget::setVisible(visible);
     m_placer.changed(appearing);

@@ -3,6 +3,7 @@
 #include "shell/RoleHandles.h"
 #include "shell/ScreenKind.h"
 #include "shell/ScreenLayout.h"
+#include "shell/ScreenScaler.h"
 #include "shell/WindowPlacer.h"
 
 #include <QPointer>
@@ -30,9 +31,21 @@ public:
 
     void setVisible(bool visible) override;
 
+    // How far the screen is shrunk from its design, evenly: 1 where it has the room it asks for.
+    double scale() const { return m_scaler.scale(); }
+
+    // Gives the screen a strip `height` designed pixels tall below its widgets, for something
+    // shown besides them; the window grows by it (0: back to its designed size), and where that
+    // does not fit the desktop, everything shrinks evenly. `rescaled` follows any change of scale.
+    void setExtraStrip(int height) { m_scaler.setExtraStrip(height); }
+    QRect extraStrip() const { return m_scaler.extraStrip(); }
+
 signals:
+    void rescaled(double scale);
     void switchRequested(ScreenKind target);
     void endRequested();
+    // A check has just shown its verdict, the same one again included.
+    void verdictShown(bool right);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -45,6 +58,7 @@ private:
     void reset();
 
     WindowPlacer m_placer;
+    ScreenScaler m_scaler;
     RoleHandles m_roles;
     Judge m_judge;
     QString m_resetText;

@@ -100,32 +100,33 @@ void keepCaptionWhole(QLabel& label)
         label.setGeometry(label.geometry().adjusted(-(missing + 1) / 2, 0, missing / 2, 0));
 }
 
-QWidget* makeImage(QWidget& parent, const WidgetRow& row, double scale)
+// The row gives the picture's natural size, one picture pixel per logical pixel; a picture
+// redrawn at another size is a fault worth hearing about (the tests compare the two).
+void checkPictureSize(const WidgetRow& row)
 {
-    auto* image = new QLabel(&parent);
-    QPixmap picture = loadPicture(row.text);
-    image->setMargin(0);
-    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image->setFocusPolicy(Qt::NoFocus);
-    // The row gives the picture's natural size, one picture pixel per logical pixel; a
-    // picture redrawn at another size is a fault worth hearing about (the tests compare the two).
     const QSize designed(px(row.width), px(row.height));
-    const QSize natural = picture.deviceIndependentSize().toSize();
+    const QSize natural = loadPicture(row.text).deviceIndependentSize().toSize();
     if (natural != designed)
         qWarning("picture \"%s\" is %dx%d px, its row says %dx%d", row.text.data(), natural.width(), natural.height(),
             designed.width(), designed.height());
+}
+
+// A shrunk picture is smoothed down from the drawn one at the display's density, so a dense
+// display keeps showing it sharper than a plain one.
+void placePicture(QLabel& image, const WidgetRow& row, double scale)
+{
+    QPixmap picture = loadPicture(row.text);
     const QRect place = placeOf(row, scale);
-    if (place.size() != natural) {
+    if (place.size() != picture.deviceIndependentSize().toSize()) {
         const qreal density = picture.devicePixelRatio();
         picture = picture.scaled(place.size() * density, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         picture.setDevicePixelRatio(density);
     }
-    image->setPixmap(picture);
-    image->setGeometry(place);
-    return image;
+    image.setPixmap(picture);
+    image.setGeometry(place);
 }
 
-QWidget* makeWidget(QWidget& window, const WidgetRow& row, double scale)
+QWidget* makeWidget(QWidget& window, const WidgetRow& row)
 {
     QWidget* w = nullptr;
     switch (row.kind) {
@@ -143,25 +144,44 @@ QWidget* makeWidget(QWidget& window, const WidgetRow& row, double scale)
         w = makeLabel(window, row);
         break;
     case WidgetKind::Image:
-        w = makeImage(window, row, scale);
+        w = new QLabel(&window);
+        static_cast<QLabel*>(w)->setMargin(0);
+        static_cast<QLabel*>(w)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        w->setFocusPolicy(Qt::NoFocus);
+        checkPictureSize(row);
         break;
     case WidgetKind::Line:
-        w = new LineWidget(&window, QLine(px(row.x1, scale), px(row.y1, scale), px(row.x2, scale), px(row.y2, scale)),
-            std::max(1, int(std::lround(row.lineWidth * scale))), toQColor(row.fore));
+        w = new LineWidget(&window, toQColor(row.fore));
         break;
     }
     w->setObjectName(toQString(row.name));
-    if (row.kind != WidgetKind::Image && row.kind != WidgetKind::Line)
-        w->setGeometry(placeOf(row, scale));
-    if (row.font.face != FontFace::None)
-        w->setFont(fontFor(row.font, scale));
-    if (row.kind == WidgetKind::Label)
-        keepCaptionWhole(*static_cast<QLabel*>(w));
     const std::string_view name = row.accessibleName.empty() ? accessibleNameOf(row.role) : row.accessibleName;
     if (!name.empty())
         w->setAccessibleName(toQString(name));
     w->setVisible(row.visible);
     return w;
+}
+
+void place(QWidget& w, const WidgetRow& row, double scale)
+{
+    switch (row.kind) {
+    case WidgetKind::Image:
+        placePicture(static_cast<QLabel&>(w), row, scale);
+        return;
+    case WidgetKind::Line:
+        // Thinned with the screen, not just shortened: a shrunk diagram keeps its look.
+        static_cast<LineWidget&>(w).setEnds(
+            QLine(px(row.x1, scale), px(row.y1, scale), px(row.x2, scale), px(row.y2, scale)),
+            std::max(1.0, row.lineWidth * scale));
+        return;
+    default:
+        break;
+    }
+    w.setGeometry(placeOf(row, scale));
+    if (row.font.face != FontFace::None)
+        w.setFont(fontFor(row.font, scale));
+    if (row.kind == WidgetKind::Label)
+        keepCaptionWhole(static_cast<QLabel&>(w));
 }
 
 void hand(RoleHandles& roles, const WidgetRow& row, QWidget* w)
@@ -203,10 +223,15 @@ void hand(RoleHandles& roles, const WidgetRow& row, QWidget* w)
 
 QRect designedClient(const ScreenLayout& layout)
 {
-    return QRect(px(layout.left), px(layout.top), px(layout.clientWidth), px(layout.clientHeight));
+    return QRect(QPoint(px(layout.left), px(layout.top)), clientSizeAt(layout, 1.0));
 }
 
-RoleHandles buildScreen(QWidget& window, const ScreenLayout& layout, double scale)
+QSize clientSizeAt(const ScreenLayout& layout, double scale)
+{
+    return QSize(px(layout.clientWidth, scale), px(layout.clientHeight, scale));
+}
+
+RoleHandles buildScreen(QWidget& window, const ScreenLayout& layout, double scale, std::vector<BuiltWidget>& built)
 {
     // A broken table is a programming mistake that no child should meet as a half-working
     // screen; every screen is built by the tests, which stop here with what is wrong.
@@ -218,8 +243,7 @@ RoleHandles buildScreen(QWidget& window, const ScreenLayout& layout, double scal
     window.setAutoFillBackground(true);
     setColour(window, QPalette::Window, layout.background);
     // Only the size shrinks: where the window opens is a place on the desktop.
-    const QRect client(
-        designedClient(layout).topLeft(), QSize(px(layout.clientWidth, scale), px(layout.clientHeight, scale)));
+    const QRect client(designedClient(layout).topLeft(), clientSizeAt(layout, scale));
     if (layout.placement == Placement::StoredPosition)
         window.setGeometry(client);
     else
@@ -234,7 +258,9 @@ RoleHandles buildScreen(QWidget& window, const ScreenLayout& layout, double scal
         for (const WidgetRow& row : std::views::reverse(layout.widgets)) {
             if (inFrontLayer(row.kind) != front)
                 continue;
-            QWidget* w = makeWidget(window, row, scale);
+            QWidget* w = makeWidget(window, row);
+            place(*w, row, scale);
+            built.push_back({&row, w});
             hand(roles, row, w);
             if (front)
                 tabOrder.emplace(row.tabIndex, w);
@@ -251,6 +277,12 @@ RoleHandles buildScreen(QWidget& window, const ScreenLayout& layout, double scal
     }
     exposeToAssistiveTechnology(window, roles);
     return roles;
+}
+
+void placeAtScale(std::span<const BuiltWidget> built, double scale)
+{
+    for (const auto& [row, widget] : built)
+        place(*widget, *row, scale);
 }
 
 } // namespace sostav

@@ -21,6 +21,7 @@ Screen& ScreenRegistry::obtain(ScreenKind kind)
         connect(screen, &Screen::switchRequested, this,
             [this, screen](ScreenKind target) { switchScreen(*screen, target); });
         connect(screen, &Screen::endRequested, this, &ScreenRegistry::endProgram);
+        connect(screen, &Screen::verdictShown, this, &ScreenRegistry::verdictShown);
     }
     return *slot;
 }

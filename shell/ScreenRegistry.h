@@ -44,6 +44,8 @@ public:
 
 signals:
     void programEnded();
+    // Any screen's verdict, as it is shown.
+    void verdictShown(bool right);
 
 private:
     Factory m_factory;

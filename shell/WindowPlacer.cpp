@@ -18,12 +18,25 @@ namespace {
 // before the window manager has framed that one.
 QMargins knownFrame;
 
+// A Wayland desktop tells a program neither its panels nor its windows' frames: Qt's
+// available area is the whole screen there. A screen sized to that would be placed with its
+// bottom row off the screen (Plasma) or maximised into less room than it asked for (GNOME),
+// so room is left for a title bar (Plasma's is 37 px) and a panel (Plasma's is 44 px, GNOME's
+// top bar 32 px). A little too small beats cut off; where the desktop gives more, the screen
+// is simply that size.
+constexpr QMargins UntoldDesktop(0, 40, 0, 48);
+
 QRect availableAround(QRect client)
 {
     QScreen* desktop = QGuiApplication::screenAt(client.center());
     if (!desktop)
         desktop = QGuiApplication::primaryScreen();
-    return desktop ? desktop->availableGeometry() : client;
+    if (!desktop)
+        return client;
+    const QRect available = desktop->availableGeometry();
+    if (available == desktop->geometry() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return available.marginsRemoved(UntoldDesktop);
+    return available;
 }
 
 } // namespace
@@ -51,6 +64,8 @@ void WindowPlacer::aboutToChange(bool visible)
     // pixel unless it would put part of the window off the desktop; a screen that has
     // never been shown and has no stored position is placed by the desktop.
     m_ownPosition = visible && !m_window.isVisible() && (m_leftAt || m_window.testAttribute(Qt::WA_Moved));
+    if (visible && !m_window.isVisible())
+        m_appearing = true;
     if (m_ownPosition)
         placeAt(m_leftAt.value_or(m_window.geometry().topLeft()));
 }
@@ -62,6 +77,12 @@ void WindowPlacer::changed(bool appeared)
     // The frame is known for certain only once the window manager has framed the window.
     m_fitWhenExposed = m_ownPosition;
     m_window.windowHandle()->installEventFilter(this);
+}
+
+void WindowPlacer::keepWhole()
+{
+    if (m_window.isVisible())
+        placeAt(m_window.geometry().topLeft());
 }
 
 void WindowPlacer::placeAt(QPoint clientPosition)
@@ -82,6 +103,7 @@ bool WindowPlacer::eventFilter(QObject* watched, QEvent* event)
     QWindow* window = m_window.windowHandle();
     if (watched == window && event->type() == QEvent::Expose && window->isExposed()) {
         knownFrame = window->frameMargins();
+        m_appearing = false;
         if (std::exchange(m_fitWhenExposed, false))
             placeAt(m_window.geometry().topLeft());
     }

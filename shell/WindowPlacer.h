@@ -20,6 +20,13 @@ public:
     // How much a client area designed to open at `client` must shrink to fit its desktop.
     double scaleFor(QRect client) const;
 
+    // Between a show and the window's first coming on display: a size it gets then is the
+    // desktop's choice, never the user's.
+    bool appearing() const { return m_appearing; }
+
+    // Moves a shown window that has grown just enough to keep its frame on the desktop.
+    void keepWhole();
+
     // Called around every change of the window's visibility.
     void aboutToChange(bool visible);
     void changed(bool appeared);
@@ -34,6 +41,7 @@ private:
     std::optional<QPoint> m_leftAt; // the client area's place when the window was last hidden
     bool m_ownPosition = false; // the window opens at a place of its own, not the desktop's choice
     bool m_fitWhenExposed = false;
+    bool m_appearing = false;
 };
 
 } // namespace sostav

@@ -17,14 +17,22 @@ using namespace sostav::test;
 
 namespace {
 
-// The committed picture of a size in pixels: no two are drawn at one size, and each twin for
-// dense displays is twice its picture's size.
+// The committed picture a shown one is drawn from: no two are drawn at one size, and each
+// twin for dense displays is twice its picture's size. A shrunk one is the smallest larger
+// picture of its shape, smoothed down.
 QImage assetSized(QSize size)
 {
-    for (const QFileInfo& file : QDir(QStringLiteral(SOSTAV_ASSETS)).entryInfoList({QStringLiteral("*.jpg")}))
-        if (QImageReader(file.filePath()).size() == size)
-            return QImage(file.filePath()).convertToFormat(QImage::Format_RGB32);
-    return {};
+    QImage source;
+    for (const QFileInfo& file : QDir(QStringLiteral(SOSTAV_ASSETS)).entryInfoList({QStringLiteral("*.jpg")})) {
+        const QSize drawn = QImageReader(file.filePath()).size();
+        const bool shape = std::abs(drawn.width() * size.height() - drawn.height() * size.width()) <= drawn.width();
+        if (drawn == size
+            || (shape && drawn.width() > size.width() && (source.isNull() || drawn.width() < source.width())))
+            source = QImage(file.filePath());
+        if (drawn == size)
+            break;
+    }
+    return source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -54,7 +62,8 @@ private slots:
 
     // Every window and everything a child can reach or see is named in Russian, the
     // diagrams' lines (drawing, not content) left out; and a display twice as dense shows
-    // every screen twice as large, with the pictures drawn for it, pixel for pixel.
+    // every screen twice as large, with the pictures drawn for it, pixel for pixel, also
+    // where a small one shrinks them.
     void everyScreen()
     {
         Program program;

@@ -2,10 +2,13 @@
 // trip to the menu leave, and what the rendered screen looks like.
 #include "TestSupport.h"
 
+#include "app/VerdictCues.h"
 #include "shell/Legibility.h"
+#include "shell/LineWidget.h"
 
 #include <QDir>
 #include <QLabel>
+#include <QScreen>
 
 using namespace sostav;
 using namespace sostav::test;
@@ -69,6 +72,27 @@ bool alikeShrunk(const QImage& shown, const QImage& designed)
         && alike(
             reduce(shown), reduce(designed.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)), 160);
 }
+
+// How much colour a line puts on the background behind it.
+double ink(QWidget& line)
+{
+    const QImage drawn = line.grab().toImage();
+    const QColor ground = drawn.pixelColor(0, 0); // a corner the stroke never reaches
+    const auto distance = [](QColor a, QColor b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+    };
+    double sum = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            sum += distance(drawn.pixelColor(x, y), ground);
+    return sum / (drawn.devicePixelRatio() * drawn.devicePixelRatio());
+}
+
+// Stands in for the sound module: the cues the program asked for, in order.
+struct HeardCues : CuePlayer {
+    QList<Cue> heard;
+    void play(Cue cue, std::chrono::steady_clock::time_point) override { heard << cue; }
+};
 
 // How far each text on a screen stands out, measured in its rendered pixels: the commonest
 // colour is the background, the colour farthest from it the text.
@@ -135,16 +159,21 @@ private slots:
     void init() { m_program = std::make_unique<Program>(); }
     void cleanup() { m_program.reset(); }
 
-    // One verdict at a time, the latest check's; a reset clears either, a trip to the menu keeps.
+    // One verdict at a time, the latest check's, and its cue with it, the same again each time
+    // it is checked again; a reset clears either verdict, a trip to the menu keeps it.
     void verdictRule_data() { perExercise(); }
     void verdictRule()
     {
         QFETCH(int, exercise);
+        HeardCues cues;
+        voiceVerdicts(m_program->registry, cues);
         Screen& screen = open(exercise);
         QCOMPARE(verdict(), "none");
         QStringList wrong = m_exercise->rightAnswers;
         wrong.last() = "9";
         answer(m_exercise->rightAnswers);
+        QCOMPARE(verdict(), "right");
+        click(screen, m_exercise->check);
         QCOMPARE(verdict(), "right");
         answer(wrong);
         QCOMPARE(verdict(), "wrong");
@@ -169,6 +198,7 @@ private slots:
         QCOMPARE(verdict(), "right");
         click(screen, m_exercise->reset);
         QCOMPARE(verdict(), "none");
+        QCOMPARE(cues.heard, QList({Cue::Right, Cue::Right, Cue::Wrong, Cue::Wrong, Cue::Right}));
     }
 
     // Every text on a fixed colour reads at least as well under a dark desktop scheme as
@@ -242,6 +272,78 @@ private slots:
         if (!same)
             looks.save(QDir::temp().filePath(QFileInfo(file).fileName()));
         QVERIFY2(same, qPrintable("differs from " + file + "; what it drew is in " + QDir::tempPath()));
+    }
+
+    // Maximised into less room than it asks for (here on a small display beside the laptop's;
+    // in life a desktop maximising a screen too large for its work area), a screen shows
+    // whole, evenly shrunk, lines thinned as much as shortened, with what was typed, its
+    // verdict and its focus; unmaximised, it is its own size again. Where it fits, maximising
+    // changes nothing, and a size given with the frame moves nothing either: what lies beyond
+    // is cut off.
+    void roomTheDesktopGives_data()
+    {
+        QTest::addColumn<int>("exercise");
+        QTest::addColumn<QString>("display");
+        for (int i = 0; i < 4; ++i)
+            QTest::addRow("%s on the small display", Tags[i]) << i << "small";
+        QTest::newRow("10 where it fits") << 0 << "wide";
+    }
+    void roomTheDesktopGives()
+    {
+        QFETCH(int, exercise);
+        QFETCH(QString, display);
+        QScreen* room = nullptr;
+        for (QScreen* each : QGuiApplication::screens())
+            room = each->name() == display ? each : room;
+        QVERIFY2(room, "runs on two displays (tests/desktops/pair.json)");
+        Screen& screen = open(exercise);
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        QStringList typed = m_exercise->rightAnswers;
+        typed.last() = "9";
+        answer(typed);
+        child(screen, m_exercise->boxes.first().toLatin1())->setFocus();
+        const QSize own = screen.size();
+        const QImage designed = screen.grab().toImage();
+        struct Look {
+            QWidget* w;
+            QRect place;
+            int font;
+            double ink;
+        };
+        QList<Look> looks;
+        for (QWidget* w : screen.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            looks.append({w, w->geometry(), w->font().pixelSize(), qobject_cast<LineWidget*>(w) ? ink(*w) : 0});
+
+        screen.resize(own - QSize(100, 50));
+        QCOMPARE(screen.grab().toImage(),
+            designed.copy(QRect(QPoint(), (own - QSize(100, 50)) * designed.devicePixelRatio())));
+        screen.resize(own);
+        screen.move(room->geometry().topLeft() + QPoint(20, 20));
+        QTRY_COMPARE(screen.screen(), room);
+        screen.setWindowState(Qt::WindowMaximized);
+        QTRY_VERIFY(room->availableGeometry().contains(screen.frameGeometry()));
+        const double scale
+            = std::min(1.0, std::min(double(screen.width()) / own.width(), double(screen.height()) / own.height()));
+        QVERIFY(display == "wide" || scale < 0.95);
+        QVERIFY2(screen.rect().contains(screen.childrenRect()), "cut off");
+        for (const Look& was : looks) {
+            const QRect now = was.w->geometry(), expected(was.place.topLeft() * scale, was.place.size() * scale);
+            const int off = (now.topLeft() - expected.topLeft()).manhattanLength()
+                + (now.bottomRight() - expected.bottomRight()).manhattanLength();
+            QVERIFY2(off <= 4 && std::abs(was.w->font().pixelSize() - was.font * scale) <= 1,
+                qPrintable(was.w->objectName()));
+            QVERIFY2(
+                !was.ink || std::abs(ink(*was.w) / was.ink / (scale * scale) - 1) < 0.08, "a line as thick as before");
+        }
+        if (scale == 1)
+            QVERIFY(alike(screen.grab().toImage().copy(designed.rect()), designed));
+        QCOMPARE(textOf(screen, m_exercise->boxes.last().toLatin1()), QStringLiteral("9"));
+        QCOMPARE(verdict(), "wrong");
+        QCOMPARE(focusName(), m_exercise->boxes.first());
+
+        screen.setWindowState(Qt::WindowNoState);
+        QTRY_COMPARE(screen.size(), own);
+        QVERIFY(alike(screen.grab().toImage(), designed));
     }
 };
 

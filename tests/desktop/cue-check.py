@@ -2,15 +2,24 @@
 """Every check is heard, and nothing else: driven on a virtual display, the program plays to a
 private sound server whose only sink is a null sink, and the sink's monitor is recorded. At
 start, on typing, on "!" and on moves between screens it stays silent; each check plays one
-cue, the one of its verdict, told apart by matching the recording against the committed files.
+cue, the one of its verdict, told apart by matching the recording against the committed files;
+a check while its cue sounds restarts it without a click. With the server stopped (SIGSTOP),
+before the first check and after some, a check still shows its verdict while the server is
+stopped, its cue is never played late, and the next check after the server resumes sounds.
 Usage: cue-check.py <path-to-sostav>   (exit 77: a needed tool is missing)"""
-import array, atexit, os, shutil, subprocess, sys, tempfile, time, wave
+import array, atexit, os, shutil, signal, subprocess, sys, tempfile, time, wave
 
 program = os.path.abspath(sys.argv[1])
 for tool in ("Xvfb", "xdotool", "pulseaudio", "parec", "pactl"):
     if not shutil.which(tool):
         print("skip:", tool, "is not installed")
         sys.exit(77)
+try:
+    from Xlib import X, display as xdisplay
+    from Xlib.ext import xtest
+except ImportError:
+    print("skip: python3-xlib is not installed")
+    sys.exit(77)
 cues = {}
 for name in ("right", "wrong"):
     with wave.open(os.path.join(os.path.dirname(__file__), "..", "..", "assets", "cue-%s.wav" % name)) as file:
@@ -23,10 +32,11 @@ children = []  # ended however the check ends, a failure included
 atexit.register(lambda: ([c.terminate() for c in reversed(children)], shutil.rmtree(home, True)))
 def start(*command, stdout=subprocess.DEVNULL, **options):
     children.append(subprocess.Popen(command, stdout=stdout, stderr=subprocess.DEVNULL, **options))
+    return children[-1]
 
 os.environ.update(HOME=home, XDG_RUNTIME_DIR=home, PULSE_SERVER="unix:" + home + "/native")
 # Without rewinds the monitor hears exactly what the sink plays, the first sample included.
-start("pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+server = start("pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
       "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + home + "/native",
       "-L", "module-null-sink sink_name=cues norewinds=1 rate=%d" % rate)
 ready, told = os.pipe()
@@ -34,6 +44,7 @@ start("Xvfb", "-displayfd", str(told), "-nolisten", "tcp", "-noreset", pass_fds=
 os.close(told)
 os.environ["DISPLAY"] = ":" + os.read(ready, 16).decode().strip()
 start(shutil.which("metacity") or "openbox", "--replace")
+xserver = xdisplay.Display()
 while subprocess.run(["pactl", "info"], capture_output=True).returncode:
     time.sleep(0.1)
 recording = os.path.join(home, "monitor.raw")
@@ -52,15 +63,41 @@ def press(screen, x, y, action, expected, typed=()):
     steps.append((action, expected, os.path.getsize(recording) // 2))
     subprocess.run(["xdotool", "mousemove", "--window", screen, str(x), str(y), "click", "1", *typed])
     time.sleep(1.5)
+late = []  # checks whose verdict waited for the stopped server
+def frozen(screen, action):  # a check with the server stopped, resumed 3 s after the click
+    steps.append((action + ", resumed", [], os.path.getsize(recording) // 2))
+    window = xserver.create_resource_object("window", int(screen))
+    verdicts = lambda: window.get_image(40, 108, 450, 1, X.ZPixmap, 0xFFFFFFFF).data  # through both
+    os.kill(server.pid, signal.SIGSTOP)
+    before, at = verdicts(), xserver.screen().root.translate_coords(window, 112, 332)
+    xtest.fake_input(xserver, X.MotionNotify, x=at.x, y=at.y)
+    xserver.sync()
+    clicked = time.monotonic()
+    xtest.fake_input(xserver, X.ButtonPress, 1)
+    xtest.fake_input(xserver, X.ButtonRelease, 1)
+    xserver.sync()
+    while verdicts() == before and time.monotonic() < clicked + 3:
+        time.sleep(0.002)
+    shown = time.monotonic() - clicked
+    time.sleep(max(0, clicked + 3 - time.monotonic()))  # past the second a cue may wait
+    os.kill(server.pid, signal.SIGCONT)
+    print("%-26s verdict shown %.0f ms after the click" % (action + ":", shown * 1000))
+    if shown >= 3:
+        late.append(action)
+    time.sleep(1.5)  # a cue played late would be recorded here
 press(window("Form1"), 364, 60, "menu to the screen for 10", [])
 form3 = window("Form3")
+frozen(form3, "check, server stopped before")
 press(form3, 112, 332, "check with empty boxes", ["wrong"])
 press(form3, 112, 332, "the same check again", ["wrong"])
 press(form3, 120, 220, "typing 3", [], ("type", "3"))
 press(form3, 408, 220, "typing 7", [], ("type", "7"))
 press(form3, 112, 332, "check of 3 + 7", ["right"])
 press(form3, 112, 332, "the same check again", ["right"])
+press(form3, 112, 332, "two checks 0.15 s apart", ["right, restarted"], ("sleep", "0.15", "click", "1"))
 press(form3, 232, 332, '"!"', [])
+frozen(form3, "check, server stopped after")
+press(form3, 112, 332, "check after the resume", ["wrong"])
 press(form3, 660, 328, "back to the menu", [])
 steps.append(("end", [], os.path.getsize(recording) // 2))
 recorded = array.array("h", open(recording, "rb").read())
@@ -78,10 +115,13 @@ def heard(first, last):  # each separate sound, named by the cue it matches
     names = []
     for begin, end in zip([0] + breaks, breaks + [len(sounding)]):
         sound = recorded[sounding[begin] : sounding[end - 1] + 1]
-        scores = {name: similarity(sound, cue) for name, cue in cues.items()}
-        best = max(scores, key=scores.get)
-        whole = abs(len(sound) - len(cues[best])) <= rate // 100
-        names.append(best if scores[best] > 0.9 and whole else "an unknown or cut sound")
+        name = "an unknown or cut sound"
+        for cue, samples in cues.items():  # whole, or cut short by a whole one
+            tail = sound[max(0, len(sound) - len(samples)) :]
+            if abs(len(tail) - len(samples)) <= rate // 100 and similarity(tail[::-1], samples[::-1]) > 0.9:
+                name = cue if len(sound) - len(samples) <= rate // 100 else cue + ", restarted"
+        bends = [abs(sound[i - 1] - 2 * sound[i] + sound[i + 1]) for i in range(1, len(sound) - 1)]
+        names.append(name if max(bends, default=0) < max(map(abs, cues["right"])) / 10 else name + " with a click")
     return names
 
 failed = False
@@ -91,5 +131,7 @@ for (action, expected, begin), (_, _, end) in zip(steps, steps[1:]):
     if got != expected:
         print("FAIL: expected", ", ".join(expected) or "nothing")
         failed = True
-print("cues:", "FAIL" if failed else "PASS")
-sys.exit(1 if failed else 0)
+for action in late:
+    print("FAIL: %s: no verdict while the server was stopped" % action)
+print("cues:", "FAIL" if failed or late else "PASS")
+sys.exit(1 if failed or late else 0)

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "shell/RoleHandles.h"
+#include "shell/ScreenBuilder.h"
+
+#include <QObject>
+#include <QRect>
+
+#include <vector>
+
+class QWidget;
+
+namespace sostav {
+
+struct ScreenLayout;
+class WindowPlacer;
+
+// How large a screen is shown. It opens at its designed size, shrunk evenly where that does
+// not fit its desktop's available area. Where the desktop then gives it less room still, by
+// maximising it or by sizing it as it shows it, the screen is shrunk evenly into that room,
+// and given its own size back when the room grows again (unmaximised). A size given by the
+// user with the frame is left alone, and nothing is ever enlarged past its design.
+class ScreenScaler : public QObject {
+    Q_OBJECT
+
+public:
+    ScreenScaler(QWidget& window, const ScreenLayout& layout, WindowPlacer& placer);
+
+    // Builds the screen's widgets at the scale its desktop leaves room for.
+    RoleHandles build();
+
+    // 1: as designed; less: shrunk evenly.
+    double scale() const { return m_scale; }
+
+    // A strip `height` designed pixels tall below the table, for something shown besides the
+    // table's widgets: the window grows by it, and the whole is fitted anew. 0 takes it away.
+    void setExtraStrip(int height);
+    QRect extraStrip() const;
+
+    // Called before a hidden window is shown: a room it was given as it last showed is gone.
+    void aboutToShow();
+
+signals:
+    // The widgets were placed anew: whatever lives in the extra strip places itself again.
+    void rescaled(double scale);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QSize designedSize() const; // table and strip, unshrunk
+    QSize sizeAt(double scale) const;
+    double ownScale() const;
+    void fitInto(QSize room);
+    void giveOwnSize();
+    void layOut(double scale);
+
+    QWidget& m_window;
+    const ScreenLayout& m_layout;
+    WindowPlacer& m_placer;
+    std::vector<BuiltWidget> m_built;
+    double m_scale = 1.0;
+    int m_strip = 0;
+    bool m_roomGiven = false; // shrunk into a room the desktop gave, not the screen's own size
+};
+
+} // namespace sostav
