@@ -7,6 +7,8 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
