@@ -23,7 +23,7 @@ xcb_atom_t atom(xcb_connection_t* connection, const char* name)
     const Owned<xcb_intern_atom_reply_t> reply(
         xcb_intern_atom_reply(connection, xcb_intern_atom(connection, false, std::strlen(name), name), nullptr),
         &std::free);
-    return reply ? reply->atom : XCB_ATOM_NONE;
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
 // The X server's time now, read from a property change on a connection of our own: Qt's
