@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/Launch.h"
+
 #include <QObject>
 #include <QVariantMap>
 
@@ -7,15 +9,17 @@ namespace sostav {
 
 // One program per desktop session, the desktop's own way: the first start holds the
 // program's well-known name on the session bus, and a later start (a launcher clicked twice)
-// asks that program to come to the front instead of opening a second menu over the first.
+// asks that program to come to the front instead of opening a second menu over the first,
+// handing on what its launcher gave it so that the desktop lets the program take the focus.
 class ProgramService : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
 
 public:
     // True when this start is the program: it holds the name now, or there is no session
-    // bus to hold it on. False when a program of this session has taken the start over.
-    bool claim();
+    // bus to hold it on, or the bus or the program holding the name does not answer in
+    // time. False when a program of this session has taken the start over.
+    bool claim(const Launch& launch);
 
 public slots: // what the desktop asks of a running program
     Q_SCRIPTABLE void Activate(const QVariantMap& platformData);
@@ -24,7 +28,7 @@ public slots: // what the desktop asks of a running program
         const QString& name, const QVariantList& parameter, const QVariantMap& platformData);
 
 signals:
-    void activationRequested();
+    void activationRequested(const sostav::Launch& launch);
 };
 
 } // namespace sostav

@@ -4,6 +4,7 @@
 #include "shell/QtText.h"
 #include "shell/ScreenBuilder.h"
 #include "shell/TextBox.h"
+#include "shell/TouchTyping.h"
 
 #include <QCloseEvent>
 
@@ -29,6 +30,8 @@ Screen::Screen(const ScreenLayout& layout)
     for (const auto& [button, target] : m_roles.links)
         onClick(button, [this, target = target] { emit switchRequested(target); });
     connect(&m_scaler, &ScreenScaler::rescaled, this, &Screen::rescaled);
+    if (!m_roles.answers.empty())
+        m_touchTyping = new TouchTyping(*this, m_roles.answers);
 }
 
 void Screen::onClick(CommandButton* button, std::function<void()> handler)
@@ -85,6 +88,9 @@ void Screen::setVisible(bool visible)
     const bool appearing = visible && !isVisible();
     if (appearing)
         m_scaler.aboutToShow();
+    // The window leaves at its designed size and place, the ones it comes back to.
+    if (!visible && m_touchTyping)
+        m_touchTyping->putAway();
     m_placer.aboutToChange(visible);
     QWidget::setVisible(visible);
     m_placer.changed(appearing);

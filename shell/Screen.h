@@ -14,6 +14,7 @@
 namespace sostav {
 
 class CommandButton;
+class TouchTyping;
 
 // One screen: a top-level window that owns the widgets built from its table and handles the
 // clicks of its buttons, judging its answers with the table's judge. It asks for a move to
@@ -34,11 +35,12 @@ public:
     // How far the screen is shrunk from its design, evenly: 1 where it has the room it asks for.
     double scale() const { return m_scaler.scale(); }
 
-    // Gives the screen a strip `height` designed pixels tall below its widgets, for something
-    // shown besides them; the window grows by it (0: back to its designed size), and where that
-    // does not fit the desktop, everything shrinks evenly. `rescaled` follows any change of scale.
-    void setExtraStrip(int height) { m_scaler.setExtraStrip(height); }
-    QRect extraStrip() const { return m_scaler.extraStrip(); }
+    // Gives the screen a column beside its widgets on the right, `least` logical pixels wide
+    // and at least as tall, for something shown besides them at a size of its own; the window
+    // grows by it (an empty size: back to its designed size), and where that does not fit the
+    // desktop, the widgets shrink evenly. `rescaled` follows any change of scale.
+    void setExtraColumn(QSize least) { m_scaler.setExtraColumn(least); }
+    QRect extraColumn() const { return m_scaler.extraColumn(); }
 
 signals:
     void rescaled(double scale);
@@ -58,6 +60,7 @@ private:
     void reset();
 
     WindowPlacer m_placer;
+    TouchTyping* m_touchTyping = nullptr; // screens with answer boxes only
     ScreenScaler m_scaler;
     RoleHandles m_roles;
     Judge m_judge;

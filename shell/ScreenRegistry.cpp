@@ -1,5 +1,6 @@
 #include "shell/ScreenRegistry.h"
 
+#include "shell/Foreground.h"
 #include "shell/Screen.h"
 
 namespace sostav {
@@ -42,11 +43,11 @@ void ScreenRegistry::start()
     obtain(ScreenKind::Form1).present();
 }
 
-void ScreenRegistry::bringToFront()
+void ScreenRegistry::bringToFront(const Launch& launch)
 {
     for (auto& [kind, slot] : m_slots) {
         if (slot && slot->isVisible()) {
-            slot->present();
+            bringForward(*slot, launch);
             return;
         }
     }

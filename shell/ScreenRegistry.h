@@ -10,6 +10,7 @@
 namespace sostav {
 
 class Screen;
+struct Launch;
 
 // Holds the one instance of every screen. A screen is made the first time it is needed
 // and then lives, hidden or shown, until the program ends.
@@ -35,8 +36,8 @@ public:
     // Shows the menu: the program's start.
     void start();
 
-    // Brings the screen on display to the front, activated, as it is.
-    void bringToFront();
+    // Brings the screen on display to the front, activated, as it is, for a later start.
+    void bringToFront(const Launch& launch);
 
     // Ends the program: every screen, shown or hidden, goes with it.
     void endProgram();

@@ -4,8 +4,8 @@
 #include "shell/ScreenLayout.h"
 #include "shell/WindowPlacer.h"
 
-#include <QWindowStateChangeEvent>
 #include <QWidget>
+#include <QWindowStateChangeEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -36,32 +36,35 @@ RoleHandles ScreenScaler::build()
     return roles;
 }
 
-QSize ScreenScaler::designedSize() const
-{
-    return clientSizeAt(m_layout, 1.0) + QSize(0, m_strip);
-}
-
 QSize ScreenScaler::sizeAt(double scale) const
 {
-    return clientSizeAt(m_layout, scale) + QSize(0, int(std::lround(m_strip * scale)));
+    const QSize table = clientSizeAt(m_layout, scale);
+    return m_column.isEmpty() ? table
+                              : QSize(table.width() + m_column.width(), std::max(table.height(), m_column.height()));
+}
+
+// The column keeps its size whatever the scale, so for fitting it is one more edge of the frame.
+QMargins ScreenScaler::columnMargins() const
+{
+    return QMargins(0, 0, m_column.isEmpty() ? 0 : m_column.width(), 0);
 }
 
 double ScreenScaler::ownScale() const
 {
-    return m_placer.scaleFor(QRect(designedClient(m_layout).topLeft(), designedSize()));
+    return m_placer.scaleFor(designedClient(m_layout), columnMargins());
 }
 
-QRect ScreenScaler::extraStrip() const
+QRect ScreenScaler::extraColumn() const
 {
     const QSize table = clientSizeAt(m_layout, m_scale);
-    return QRect(0, table.height(), table.width(), sizeAt(m_scale).height() - table.height());
+    return m_column.isEmpty() ? QRect() : QRect(QPoint(table.width(), 0), sizeAt(m_scale) - QSize(table.width(), 0));
 }
 
-void ScreenScaler::setExtraStrip(int height)
+void ScreenScaler::setExtraColumn(QSize least)
 {
-    if (height == m_strip)
+    if (least == m_column)
         return;
-    m_strip = height;
+    m_column = least;
     if (m_roomGiven || filling(m_window)) {
         fitInto(m_window.size());
         return;
@@ -82,7 +85,7 @@ void ScreenScaler::fitInto(QSize room)
     // A room larger than the screen's own size leaves it at that size, so that on a desktop
     // where the screen fits, maximising it changes nothing.
     const double own = ownScale();
-    const double scale = std::min(own, fittingScale(designedSize(), QMargins(), room));
+    const double scale = std::min(own, fittingScale(clientSizeAt(m_layout, 1.0), columnMargins(), room));
     m_roomGiven = scale < own;
     layOut(scale);
 }

@@ -32,24 +32,26 @@ public:
     // 1: as designed; less: shrunk evenly.
     double scale() const { return m_scale; }
 
-    // A strip `height` designed pixels tall below the table, for something shown besides the
-    // table's widgets: the window grows by it, and the whole is fitted anew. 0 takes it away.
-    void setExtraStrip(int height);
-    QRect extraStrip() const;
+    // A column beside the table on its right, `least` logical pixels wide and at least as tall,
+    // for something shown besides the table's widgets at a size of its own however the table
+    // shrinks: the window grows by it, and the table is fitted anew into the room left. An
+    // empty size takes it away.
+    void setExtraColumn(QSize least);
+    QRect extraColumn() const;
 
     // Called before a hidden window is shown: a room it was given as it last showed is gone.
     void aboutToShow();
 
 signals:
-    // The widgets were placed anew: whatever lives in the extra strip places itself again.
+    // The widgets were placed anew: whatever lives in the extra column places itself again.
     void rescaled(double scale);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QSize designedSize() const; // table and strip, unshrunk
-    QSize sizeAt(double scale) const;
+    QSize sizeAt(double scale) const; // table and column
+    QMargins columnMargins() const;
     double ownScale() const;
     void fitInto(QSize room);
     void giveOwnSize();
@@ -60,7 +62,7 @@ private:
     WindowPlacer& m_placer;
     std::vector<BuiltWidget> m_built;
     double m_scale = 1.0;
-    int m_strip = 0;
+    QSize m_column;
     bool m_roomGiven = false; // shrunk into a room the desktop gave, not the screen's own size
 };
 

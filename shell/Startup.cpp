@@ -14,11 +14,13 @@ QtMessageHandler qtHandler = nullptr;
 bool starting = true;
 QString platformProblem;
 QStringList unreachable; // displays that refused the connection, as a person would name them
+QString unknownPlatform; // asked for by name, and not among this Qt's platforms
 
 // Qt reports a display that is not there in words of its own per platform, and for Wayland
 // only as a plugin that "could not be loaded even though it was found", which sends a parent
-// looking for a missing package.
-bool noteUnreachable(const QString& message)
+// looking for a missing package; a platform misspelt in QT_QPA_PLATFORM ends in the same advice
+// to reinstall the program.
+bool noteCause(const QString& message)
 {
     if (message.startsWith(QLatin1String("Failed to create wl_display"))) {
         unreachable << QStringLiteral("Wayland display ") + qEnvironmentVariable("WAYLAND_DISPLAY", "wayland-0");
@@ -30,7 +32,22 @@ bool noteUnreachable(const QString& message)
             unreachable << QStringLiteral("X display ") + name;
         return true;
     }
+    if (message.startsWith(QLatin1String("Could not find the Qt platform plugin"))) {
+        unknownPlatform = message.section(QLatin1Char('"'), 1, 1);
+        return true;
+    }
     return false;
+}
+
+// The fatal message's first line is Qt's generic advice; the cause is among what came before.
+QString cause(const QString& fatal)
+{
+    if (!unknownPlatform.isEmpty())
+        return QStringLiteral("there is no platform \"%1\" (QT_QPA_PLATFORM or -platform); this Qt has %2")
+            .arg(unknownPlatform, fatal.section(QLatin1String("are: "), 1).trimmed());
+    if (!unreachable.isEmpty())
+        return QStringLiteral("could not connect to ") + unreachable.join(QLatin1String(" or "));
+    return platformProblem.isEmpty() ? fatal.section(QLatin1Char('\n'), 0, 0) : platformProblem;
 }
 
 void reportFatal(QtMsgType type, const QMessageLogContext& context, const QString& message)
@@ -39,7 +56,7 @@ void reportFatal(QtMsgType type, const QMessageLogContext& context, const QStrin
     if (type != QtFatalMsg) {
         // While the platform is being opened, its complaints are kept for the one line
         // below rather than printed as a cascade of internals.
-        if (starting && (noteUnreachable(message) || platformMessage)) {
+        if (starting && (noteCause(message) || platformMessage)) {
             if (platformProblem.isEmpty())
                 platformProblem = message;
             return;
@@ -50,11 +67,7 @@ void reportFatal(QtMsgType type, const QMessageLogContext& context, const QStrin
     }
     // Qt would abort and leave a core dump; a desktop without a usable display is an
     // ordinary situation that deserves one clear line instead.
-    const QString problem = !unreachable.isEmpty()
-        ? QStringLiteral("could not connect to ") + unreachable.join(QLatin1String(" or "))
-        : platformProblem.isEmpty() ? message.section(QLatin1Char('\n'), 0, 0)
-                                    : platformProblem;
-    std::fprintf(stderr, "sostav: cannot open a window: %s\n", qPrintable(problem));
+    std::fprintf(stderr, "sostav: cannot open a window: %s\n", qPrintable(cause(message)));
     std::_Exit(1);
 }
 

@@ -46,9 +46,9 @@ WindowPlacer::WindowPlacer(QWidget& window)
 {
 }
 
-double WindowPlacer::scaleFor(QRect client) const
+double WindowPlacer::scaleFor(QRect client, QMargins unshrunk) const
 {
-    return fittingScale(client.size(), knownFrame, availableAround(client).size());
+    return fittingScale(client.size(), knownFrame + unshrunk, availableAround(client).size());
 }
 
 void WindowPlacer::aboutToChange(bool visible)

@@ -17,8 +17,9 @@ class WindowPlacer : public QObject {
 public:
     explicit WindowPlacer(QWidget& window);
 
-    // How much a client area designed to open at `client` must shrink to fit its desktop.
-    double scaleFor(QRect client) const;
+    // How much a client area designed to open at `client` must shrink to fit its desktop,
+    // with `unshrunk` more beside it that keeps its size.
+    double scaleFor(QRect client, QMargins unshrunk = {}) const;
 
     // Between a show and the window's first coming on display: a size it gets then is the
     // desktop's choice, never the user's.

@@ -1,92 +1,15 @@
 // The four exercise screens as a child meets them: what a check shows, what a reset and a
 // trip to the menu leave, and what the rendered screen looks like.
-#include "TestSupport.h"
+#include "ExerciseFixture.h"
 
 #include "app/VerdictCues.h"
-#include "shell/Legibility.h"
-#include "shell/LineWidget.h"
 
 #include <QDir>
-#include <QLabel>
-#include <QScreen>
 
 using namespace sostav;
 using namespace sostav::test;
 
 namespace {
-
-struct Exercise {
-    ScreenKind kind;
-    const char* check;
-    const char* reset;
-    const char* right; // verdict widgets
-    const char* wrong;
-    QStringList boxes;
-    QStringList rightAnswers;
-    QString resetText;
-};
-
-const QStringList SheetBoxes {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10",
-    "Text11", "Text12", "Text13"};
-const QStringList SheetKey {"3", "1", "2", "0", "7", "9", "6", "8", "5", "8", "6", "5", "7"};
-
-const Exercise Exercises[] = {
-    {ScreenKind::Form3, "Command2", "Command3", "Label4", "Label5", {"Text1", "Text2"}, {"3", "7"}, ""},
-    {ScreenKind::Form7, "Command2", "Command3", "Image2", "Image1", {"Text1", "Text2"}, {"4", "5"}, " "},
-    {ScreenKind::Form8, "Command2", "Command3", "Image2", "Image1", {"Text1", "Text2"}, {"5", "3"}, " "},
-    {ScreenKind::Form6, "Command3", "Command2", "Label1", "Label2", SheetBoxes, SheetKey, " "},
-};
-const char* const Tags[] = {"10", "9", "8", "worksheet"};
-
-void perExercise()
-{
-    QTest::addColumn<int>("exercise");
-    for (int i = 0; i < 4; ++i)
-        QTest::newRow(Tags[i]) << i;
-}
-
-// The same picture, but for the last level or two of antialiasing, which depends on what
-// the glyph cache drew before (or, with a larger tolerance, on rounding).
-bool alike(const QImage& a, const QImage& b, int tolerance = 24)
-{
-    if (a.size() != b.size())
-        return false;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            if (qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q)) > tolerance)
-                return false;
-        }
-    return true;
-}
-
-// The designed screen shrunk evenly: alike once both are reduced far enough that the
-// hinting of smaller text and the rounding of every place to whole pixels no longer show.
-bool alikeShrunk(const QImage& shown, const QImage& designed)
-{
-    const QSize coarse = shown.size() / 6;
-    const auto reduce = [coarse](const QImage& image) {
-        return image.scaled(coarse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    };
-    return std::abs(shown.width() * designed.height() - shown.height() * designed.width()) <= designed.width()
-        && alike(
-            reduce(shown), reduce(designed.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)), 160);
-}
-
-// How much colour a line puts on the background behind it.
-double ink(QWidget& line)
-{
-    const QImage drawn = line.grab().toImage();
-    const QColor ground = drawn.pixelColor(0, 0); // a corner the stroke never reaches
-    const auto distance = [](QColor a, QColor b) {
-        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
-    };
-    double sum = 0;
-    for (int y = 0; y < drawn.height(); ++y)
-        for (int x = 0; x < drawn.width(); ++x)
-            sum += distance(drawn.pixelColor(x, y), ground);
-    return sum / (drawn.devicePixelRatio() * drawn.devicePixelRatio());
-}
 
 // Stands in for the sound module: the cues the program asked for, in order.
 struct HeardCues : CuePlayer {
@@ -94,65 +17,10 @@ struct HeardCues : CuePlayer {
     void play(Cue cue, std::chrono::steady_clock::time_point) override { heard << cue; }
 };
 
-// How far each text on a screen stands out, measured in its rendered pixels: the commonest
-// colour is the background, the colour farthest from it the text.
-void measureTexts(const QWidget& screen, QMap<QString, double>& contrasts)
-{
-    for (QWidget* w : screen.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        auto* label = qobject_cast<QLabel*>(w);
-        if (!w->isVisible() || !(qobject_cast<QLineEdit*>(w) || (label && !label->text().isEmpty())))
-            continue;
-        const QImage image = w->grab(w->rect().adjusted(3, 3, -3, -3)).toImage();
-        QHash<QRgb, int> counts;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                ++counts[image.pixel(x, y)];
-        const QRgb background = std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
-            return a.second < b.second;
-        })->first;
-        double farthest = 1;
-        for (const QRgb colour : counts.keys())
-            farthest = std::max(farthest, contrastRatio(QColor(colour), QColor(background)));
-        contrasts[w->objectName()] = farthest;
-    }
-}
-
-QPalette darkScheme()
-{
-    QPalette dark(QColor(53, 53, 53), QColor(53, 53, 53));
-    dark.setColor(QPalette::Base, QColor(42, 42, 42));
-    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        dark.setColor(role, QColor(238, 238, 238));
-    return dark;
-}
-
 } // namespace
 
-class ScreensTest : public QObject {
+class ScreensTest : public ExerciseFixture {
     Q_OBJECT
-
-    std::unique_ptr<Program> m_program;
-    const Exercise* m_exercise = nullptr;
-    Screen* m_screen = nullptr;
-
-    Screen& open(int exercise)
-    {
-        m_exercise = &Exercises[exercise];
-        m_screen = &m_program->open(m_exercise->kind);
-        return *m_screen;
-    }
-    void answer(const QStringList& texts)
-    {
-        for (int i = 0; i < texts.size(); ++i)
-            fill(*m_screen, m_exercise->boxes[i].toLatin1(), texts[i]);
-        click(*m_screen, m_exercise->check);
-    }
-    QString verdict() const
-    {
-        const bool right = child(*m_screen, m_exercise->right)->isVisible();
-        const bool wrong = child(*m_screen, m_exercise->wrong)->isVisible();
-        return right && wrong ? "both" : right ? "right" : wrong ? "wrong" : "none";
-    }
 
 private slots:
     void initTestCase() { muteOffscreenRaise(); }
@@ -201,34 +69,59 @@ private slots:
         QCOMPARE(cues.heard, QList({Cue::Right, Cue::Right, Cue::Wrong, Cue::Wrong, Cue::Right}));
     }
 
-    // Every text on a fixed colour reads at least as well under a dark desktop scheme as
-    // under the light one the screens were designed on, verdicts and typed digits included.
-    void legibleInAnyScheme_data() { perExercise(); }
-    void legibleInAnyScheme()
+    // A finger in a box brings the pad beside the screen, covering and moving nothing of it,
+    // and keeps the desktop's keyboard away; a tap into another box keeps it. Its keys type
+    // into the focused box at the cursor as a keyboard's would, one digit however long a key is
+    // held. Each way of putting it away gives the window back its size and place; only a
+    // finger brings it again.
+    void digitPad_data()
+    {
+        QTest::addColumn<int>("exercise");
+        QTest::addColumn<QString>("away");
+        for (int i = 0; i < 4; ++i)
+            for (const char* away : {"its own key", "a key typed", "a mouse click in a box", "<="})
+                QTest::addRow("%s, %s", Tags[i], away) << i << QString(away);
+    }
+    void digitPad()
     {
         QFETCH(int, exercise);
-        const QPalette light = QApplication::palette();
-        const auto measure = [&] {
-            m_program = std::make_unique<Program>();
-            QMap<QString, double> contrasts;
-            QStringList wrong = Exercises[exercise].rightAnswers;
-            wrong.last() = "9";
-            for (const QStringList& answers : {Exercises[exercise].rightAnswers, wrong}) {
-                open(exercise);
-                answer(answers);
-                measureTexts(*m_screen, contrasts);
-            }
-            return contrasts;
-        };
-        const QMap<QString, double> designed = measure();
-        QApplication::setPalette(darkScheme());
-        const QMap<QString, double> dark = measure();
-        QApplication::setPalette(light);
-        QVERIFY(designed.size() >= 2);
-        for (const auto& [name, contrast] : designed.asKeyValueRange())
-            QVERIFY2(dark.value(name) >= contrast * 0.9,
-                qPrintable(
-                    QStringLiteral("%1: %2 on dark, %3 designed").arg(name).arg(dark.value(name)).arg(contrast)));
+        QFETCH(QString, away);
+        Screen& screen = open(exercise);
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        const QRect designed = screen.geometry();
+        QTest::mouseClick(box(0), Qt::LeftButton);
+        QVERIFY(!pad()); // nothing of it for a mouse
+        const QImage before = screen.grab().toImage();
+        tap(box(0));
+        QVERIFY(pad() && pad()->isVisible() && !box(0)->testAttribute(Qt::WA_InputMethodEnabled));
+        QCOMPARE(screen.grab(QRect(QPoint(), designed.size())).toImage(), before);
+        QCOMPARE(screen.size(), designed.size() + QSize(pad()->width(), 0));
+        QVERIFY(screen.screen()->availableGeometry().contains(screen.frameGeometry()));
+        tap(box(1));
+        box(1)->setText("1234");
+        box(1)->setSelection(1, 2);
+        tap(key("7"));
+        tap(key("стереть"));
+        tap(key("0"), 500);
+        QCOMPARE(focusName(), m_exercise->boxes[1]);
+        for (int i = 0; i < m_exercise->boxes.size(); ++i)
+            QCOMPARE(box(i)->text(), i == 1 ? "104" : "");
+
+        if (away == "its own key")
+            tap(key("убрать цифры"));
+        else if (away == "a key typed")
+            QTest::keyClick(box(1), Qt::Key_5);
+        else if (away == "a mouse click in a box")
+            QTest::mouseClick(box(0), Qt::LeftButton);
+        else
+            tap(child(screen, "Command1")), m_program->open(m_exercise->kind);
+        QVERIFY(!pad()->isVisible() && box(0)->testAttribute(Qt::WA_InputMethodEnabled));
+        QCOMPARE(box(1)->text(), away == "a key typed" ? "1054" : "104");
+        QCOMPARE(screen.geometry(), designed);
+        QTest::mouseClick(box(0), Qt::LeftButton);
+        QVERIFY(!pad()->isVisible());
+        tap(box(0));
+        QVERIFY(pad()->isVisible());
     }
 
     // Each screen as first drawn and checked, pixel for pixel: places, sizes, fonts and
@@ -258,7 +151,19 @@ private slots:
             screen = &open(exercise);
             QStringList wrong = m_exercise->rightAnswers;
             wrong.last() = "9";
-            answer(right ? m_exercise->rightAnswers : wrong);
+            // Right answers by a finger alone, the pad whole on the desktop while it is up; once
+            // it is put away, the screen is the one designed, where it was.
+            if (right) {
+                const QRect designed = screen->geometry();
+                answerByFinger(m_exercise->rightAnswers);
+                QVERIFY(screen->rect().contains(pad()->geometry())
+                    && screen->screen()->availableGeometry().contains(screen->frameGeometry()));
+                tap(key("убрать цифры"));
+                QCOMPARE(screen->geometry(), designed);
+            } else {
+                answer(wrong);
+            }
+            QCOMPARE(verdict(), right ? "right" : "wrong");
         }
         QVERIFY(QTest::qWaitForWindowActive(screen)); // the caret and focus frame as the child sees them
         const QImage looks = screen->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -272,78 +177,6 @@ private slots:
         if (!same)
             looks.save(QDir::temp().filePath(QFileInfo(file).fileName()));
         QVERIFY2(same, qPrintable("differs from " + file + "; what it drew is in " + QDir::tempPath()));
-    }
-
-    // Maximised into less room than it asks for (here on a small display beside the laptop's;
-    // in life a desktop maximising a screen too large for its work area), a screen shows
-    // whole, evenly shrunk, lines thinned as much as shortened, with what was typed, its
-    // verdict and its focus; unmaximised, it is its own size again. Where it fits, maximising
-    // changes nothing, and a size given with the frame moves nothing either: what lies beyond
-    // is cut off.
-    void roomTheDesktopGives_data()
-    {
-        QTest::addColumn<int>("exercise");
-        QTest::addColumn<QString>("display");
-        for (int i = 0; i < 4; ++i)
-            QTest::addRow("%s on the small display", Tags[i]) << i << "small";
-        QTest::newRow("10 where it fits") << 0 << "wide";
-    }
-    void roomTheDesktopGives()
-    {
-        QFETCH(int, exercise);
-        QFETCH(QString, display);
-        QScreen* room = nullptr;
-        for (QScreen* each : QGuiApplication::screens())
-            room = each->name() == display ? each : room;
-        QVERIFY2(room, "runs on two displays (tests/desktops/pair.json)");
-        Screen& screen = open(exercise);
-        QVERIFY(QTest::qWaitForWindowActive(&screen));
-        QStringList typed = m_exercise->rightAnswers;
-        typed.last() = "9";
-        answer(typed);
-        child(screen, m_exercise->boxes.first().toLatin1())->setFocus();
-        const QSize own = screen.size();
-        const QImage designed = screen.grab().toImage();
-        struct Look {
-            QWidget* w;
-            QRect place;
-            int font;
-            double ink;
-        };
-        QList<Look> looks;
-        for (QWidget* w : screen.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            looks.append({w, w->geometry(), w->font().pixelSize(), qobject_cast<LineWidget*>(w) ? ink(*w) : 0});
-
-        screen.resize(own - QSize(100, 50));
-        QCOMPARE(screen.grab().toImage(),
-            designed.copy(QRect(QPoint(), (own - QSize(100, 50)) * designed.devicePixelRatio())));
-        screen.resize(own);
-        screen.move(room->geometry().topLeft() + QPoint(20, 20));
-        QTRY_COMPARE(screen.screen(), room);
-        screen.setWindowState(Qt::WindowMaximized);
-        QTRY_VERIFY(room->availableGeometry().contains(screen.frameGeometry()));
-        const double scale
-            = std::min(1.0, std::min(double(screen.width()) / own.width(), double(screen.height()) / own.height()));
-        QVERIFY(display == "wide" || scale < 0.95);
-        QVERIFY2(screen.rect().contains(screen.childrenRect()), "cut off");
-        for (const Look& was : looks) {
-            const QRect now = was.w->geometry(), expected(was.place.topLeft() * scale, was.place.size() * scale);
-            const int off = (now.topLeft() - expected.topLeft()).manhattanLength()
-                + (now.bottomRight() - expected.bottomRight()).manhattanLength();
-            QVERIFY2(off <= 4 && std::abs(was.w->font().pixelSize() - was.font * scale) <= 1,
-                qPrintable(was.w->objectName()));
-            QVERIFY2(
-                !was.ink || std::abs(ink(*was.w) / was.ink / (scale * scale) - 1) < 0.08, "a line as thick as before");
-        }
-        if (scale == 1)
-            QVERIFY(alike(screen.grab().toImage().copy(designed.rect()), designed));
-        QCOMPARE(textOf(screen, m_exercise->boxes.last().toLatin1()), QStringLiteral("9"));
-        QCOMPARE(verdict(), "wrong");
-        QCOMPARE(focusName(), m_exercise->boxes.first());
-
-        screen.setWindowState(Qt::WindowNoState);
-        QTRY_COMPARE(screen.size(), own);
-        QVERIFY(alike(screen.grab().toImage(), designed));
     }
 };
 

@@ -48,6 +48,15 @@ inline void fill(const QWidget& screen, const char* name, const QString& text)
     box->insert(text); // in one go: a long text would take minutes key by key
 }
 
+// A finger's tap on a touch screen, held down for `heldMs`.
+inline void tap(QWidget* w, int heldMs = 0)
+{
+    static QPointingDevice* const finger = QTest::createTouchDevice();
+    QTest::touchEvent(w->window(), finger).press(0, w->rect().center(), w);
+    QTest::qWait(heldMs);
+    QTest::touchEvent(w->window(), finger).release(0, w->rect().center(), w);
+}
+
 inline QString textOf(const QWidget& screen, const char* name)
 {
     return child<QLineEdit>(screen, name)->text();

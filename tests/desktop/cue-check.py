@@ -10,7 +10,8 @@ Usage: cue-check.py <path-to-sostav>   (exit 77: a needed tool is missing)"""
 import array, atexit, os, shutil, signal, subprocess, sys, tempfile, time, wave
 
 program = os.path.abspath(sys.argv[1])
-for tool in ("Xvfb", "xdotool", "pulseaudio", "parec", "pactl"):
+wm = shutil.which("metacity") or shutil.which("openbox")
+for tool in ("Xvfb", "xdotool", "xprop", "xwininfo", "pulseaudio", "parec", "pactl", wm or "metacity"):
     if not shutil.which(tool):
         print("skip:", tool, "is not installed")
         sys.exit(77)
@@ -43,7 +44,7 @@ ready, told = os.pipe()
 start("Xvfb", "-displayfd", str(told), "-nolisten", "tcp", "-noreset", pass_fds=[told])
 os.close(told)
 os.environ["DISPLAY"] = ":" + os.read(ready, 16).decode().strip()
-start(shutil.which("metacity") or "openbox", "--replace")
+start(wm, "--replace")
 xserver = xdisplay.Display()
 while subprocess.run(["pactl", "info"], capture_output=True).returncode:
     time.sleep(0.1)
@@ -52,11 +53,17 @@ start("parec", "--device=cues.monitor", "--format=s16le", "--rate=%d" % rate, "-
       "--latency-msec=20", stdout=open(recording, "wb"))
 time.sleep(1)
 
-def window(name):
-    found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^%s$" % name],
-                           capture_output=True, text=True, timeout=30).stdout.split()
-    time.sleep(1)
-    return found[0]
+def window(name):  # once placed and still; searched afresh: Debian 12's xdotool dies of a window gone meanwhile
+    output = lambda *command: subprocess.run(command, capture_output=True, text=True).stdout
+    seen = None
+    for _ in range(100):
+        found = output("xdotool", "search", "--onlyvisible", "--name", "^%s$" % name).split()
+        seen, was = found and "Normal" in output("xprop", "-id", found[0], "WM_STATE") and output("xwininfo", "-id", found[0]), seen
+        if seen and seen == was:
+            time.sleep(1)
+            return found[0]
+        time.sleep(0.3)
+    sys.exit("FAIL: no window named %s appeared" % name)
 steps = [("start", [], 0)]  # what each action should make heard, and where in the recording it begins
 start(program, env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
 def press(screen, x, y, action, expected, typed=()):

@@ -2,45 +2,20 @@
 # Under a real window manager (metacity; PLACEMENT_WM=openbox or mutter for another) on a
 # virtual display: five trips menu -> "Состав числа 10" -> back leave both windows at their
 # stored places, at 125 % on 1366x768 the menu's whole frame is on the screen, and on a
-# netbook's 1024x600 under a 27-pixel panel every screen is whole beside the panel. Every
-# window has the class the menu entry's StartupWMClass names, by which desktops match them.
+# netbook's 1024x600 under a 27-pixel panel every screen is whole beside the panel.
 # Usage: placement-check.sh <path-to-sostav>   (exit 77: a needed tool is missing)
 set -u
 bin=${1:?usage: placement-check.sh <path-to-sostav>}
 /usr/bin/python3 -c "import Xlib" 2>/dev/null || { echo "skip: python3-xlib is not installed"; exit 77; }
-for tool in Xvfb xdotool xwininfo xprop xdpyinfo; do
+for tool in Xvfb xdotool xwininfo xprop; do
     command -v "$tool" >/dev/null || { echo "skip: $tool is not installed"; exit 77; }
 done
-wm=$(command -v "${PLACEMENT_WM:-metacity}" || command -v openbox) || { echo "skip: no window manager (metacity, openbox)"; exit 77; }
-
-pids=()
-work=$(mktemp -d)
-cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"; }
-trap cleanup EXIT
-# A virtual display of the given size with the window manager on it; one that reset as the
-# probe below left it would turn away a window manager connecting just then.
-desktop() {
-    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset 3>"$work/display" 2>/dev/null & pids+=($!)
-    for _ in $(seq 50); do [ -s "$work/display" ] && xdpyinfo -display ":$(cat "$work/display")" >/dev/null 2>&1 && break; sleep 0.1; done
-    DISPLAY=":$(cat "$work/display")"; export DISPLAY; : >"$work/display"
-    xdpyinfo >/dev/null 2>&1 || { echo "FAIL: the X server did not start"; exit 1; }
-    case $wm in *mutter) wmargs=(--x11 --replace) ;; *) wmargs=(--replace) ;; esac
-    "$wm" "${wmargs[@]}" >/dev/null 2>&1 & pids+=($!)
-    for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q '#' && return; sleep 0.1; done
-    echo "FAIL: ${wm##*/} did not start"; exit 1
-}
-desktop 1366x768
+manager=$(command -v "${PLACEMENT_WM:-metacity}") || { echo "skip: ${PLACEMENT_WM:-metacity} is not installed"; exit 77; }
+. "$(dirname "$0")/display.sh"
+desktop 1366x768 "$manager"
 echo "window manager: ${wm##*/} on $DISPLAY"
 
-wmclass=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../desktop/org.sostav.Sostav.desktop")
-# The window of the named screen once it is on display and the window manager is done with it.
-shown() {
-    local id; id=$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1)
-    [ -n "$id" ] || { echo "FAIL: $1 did not appear" >&2; return 1; }
-    xprop -id "$id" WM_CLASS | grep -q ", \"$wmclass\"\$" \
-        || { echo "FAIL: $1's $(xprop -id "$id" WM_CLASS), the menu entry's StartupWMClass=$wmclass" >&2; return 1; }
-    sleep 0.5; echo "$id"
-}
+shown() { window "^$1\$"; }
 # Client area's top-left corner on the desktop, as the X server has it.
 client() { xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x","y}'; }
 # The window's frame, left top right bottom on the desktop.
@@ -86,7 +61,7 @@ done
 kill "$app"; wait "$app" 2>/dev/null
 
 # A netbook with a panel along its top, as a desktop shell has: a dock reserving 27 pixels.
-desktop 1024x600
+desktop 1024x600 "$manager"
 /usr/bin/python3 - <<'PANEL' & pids+=($!)
 from Xlib import display, X
 d = display.Display(); s = d.screen()
@@ -97,13 +72,16 @@ w.change_property(atom("_NET_WM_STRUT_PARTIAL"), atom("CARDINAL"), 32, [0, 0, 27
 w.map(); d.sync()
 import time; time.sleep(600)
 PANEL
-for _ in $(seq 100); do xprop -root _NET_WORKAREA 2>/dev/null | grep -q '= 0, 27,' && break; sleep 0.1; done
+end=$((SECONDS + 30))
+until xprop -root _NET_WORKAREA 2>/dev/null | grep -q '= 0, 27,'; do
+    [ $SECONDS -lt $end ] || { echo "FAIL: the panel took no room"; exit 1; }; sleep 0.1
+done
 "$bin" & app=$!; pids+=("$app")
-for opener in "364 60" "364 148" "364 236" "364 324"; do
-    menu=$(shown Form1) || exit 1; press "$menu" $opener
-    id=$(timeout 30 xdotool search --sync --onlyvisible --name '^Form[3678]$' | head -n1); sleep 0.5
+for opener in Form3:60 Form7:148 Form8:236 Form6:324; do
+    name=${opener%:*}
+    menu=$(shown Form1) || exit 1; press "$menu" 364 "${opener#*:}"
+    id=$(window "^$name\$") || exit 1
     read -r left top right bottom < <(frame "$id")
-    name=$(xdotool getwindowname "$id")
     echo "1024x600 under a panel: $name's frame from $left,$top to $right,$bottom"
     [ -n "${PLACEMENT_SHOTS:-}" ] && import -window root "$PLACEMENT_SHOTS/${wm##*/}-$name.png"
     # The client area the program asked for, and the one the window manager gave.
@@ -112,8 +90,7 @@ for opener in "364 60" "364 148" "364 236" "364 324"; do
     if [ "$left" -lt 0 ] || [ "$top" -lt 27 ] || [ "$right" -gt 1024 ] || [ "$bottom" -gt 600 ] || [ "$asked" != "$given" ]; then
         echo "FAIL: $name is not whole beside the panel (asked for $asked, given $given)"; status=1
     fi
-    xdotool windowactivate --sync "$id" key alt+F4 # the frame's close: back to the menu
-    sleep 0.3
+    timeout 10 xdotool windowactivate --sync "$id" key alt+F4 # the frame's close: back to the menu
 done
 [ "$status" = 0 ] && echo "placement: PASS"
 exit "$status"
