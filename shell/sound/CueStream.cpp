@@ -34,16 +34,16 @@ CueStream::CueStream(pa_context* context, const CueSound& sound, Cue cue, Clock:
     , m_cue(cue)
     , m_checkedAt(checkedAt)
 {
-    const pa_sample_spec spec {PA_SAMPLE_S16LE, sound.rate, 1};
+    const pa_sample_spec format {PA_SAMPLE_S16LE, sound.rate, 1};
     // The mixer shows the program's name for it, the name it remembers a volume by.
-    m_stream = pa_stream_new(context, "Состав числа", &spec, nullptr);
+    m_stream = pa_stream_new(context, "Состав числа", &format, nullptr);
     if (!m_stream)
         return;
     pa_buffer_attr buffer;
     buffer.maxlength = buffer.prebuf = buffer.fragsize = std::uint32_t(-1);
-    buffer.tlength = std::uint32_t(pa_usec_to_bytes(BufferUsec, &spec));
+    buffer.tlength = std::uint32_t(pa_usec_to_bytes(BufferUsec, &format));
     // The server keeps the sink at half of what is left of the buffer after two refills.
-    buffer.minreq = std::uint32_t(pa_usec_to_bytes(BufferUsec / 2 - SinkUsec, &spec));
+    buffer.minreq = std::uint32_t(pa_usec_to_bytes(BufferUsec / 2 - SinkUsec, &format));
     pa_stream_set_state_callback(m_stream, &CueStream::onState, this);
     pa_stream_set_write_callback(m_stream, &CueStream::onWrite, this);
     if (pa_stream_connect_playback(m_stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0)
