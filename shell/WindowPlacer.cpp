@@ -26,6 +26,11 @@ QMargins knownFrame;
 // is simply that size.
 constexpr QMargins UntoldDesktop(0, 40, 0, 48);
 
+bool placesUntold()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 QRect availableAround(QRect client)
 {
     QScreen* desktop = QGuiApplication::screenAt(client.center());
@@ -34,7 +39,7 @@ QRect availableAround(QRect client)
     if (!desktop)
         return client;
     const QRect available = desktop->availableGeometry();
-    if (available == desktop->geometry() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    if (available == desktop->geometry() && placesUntold())
         return available.marginsRemoved(UntoldDesktop);
     return available;
 }
@@ -48,7 +53,16 @@ WindowPlacer::WindowPlacer(QWidget& window)
 
 double WindowPlacer::scaleFor(QRect client, QMargins unshrunk) const
 {
-    return fittingScale(client.size(), knownFrame + unshrunk, availableAround(client).size());
+    QSize room = availableAround(client).size();
+    if (unshrunk.right() > 0 && placesUntold()) {
+        // On Wayland the program can neither see nor move its window, and a desktop may keep
+        // a growing window's left edge where it stands (KWin does): it grows only into the
+        // room on its right where desktops open a window, centred.
+        const double alone = fittingScale(client.size(), knownFrame, room);
+        const int width = int(client.width() * alone) + knownFrame.left() + knownFrame.right();
+        room.setWidth((room.width() + width) / 2);
+    }
+    return fittingScale(client.size(), knownFrame + unshrunk, room);
 }
 
 void WindowPlacer::aboutToChange(bool visible)
