@@ -65,6 +65,10 @@ bool CueStream::finished() const
 
 void CueStream::fadeOut()
 {
+    // A stream that has played out is let go in its drain's callback, and may still be
+    // listed when a check restarts its cue; libpulse aborts on a stream that is gone.
+    if (finished())
+        return;
     if (m_next == 0)
         release(); // nothing of it is heard yet
     else if (m_fadeLeft < 0 && !m_asked) // where the server reads decides where the fade goes

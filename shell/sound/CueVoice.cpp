@@ -54,11 +54,11 @@ void CueVoice::run(pa_mainloop* loop)
         }
         if (m_contextGone)
             disconnect();
+        m_streams.remove_if([](const CueStream& stream) { return stream.finished(); });
         for (const Request& request : mail)
             begin(request);
         startWaiting();
         giveUpLate();
-        m_streams.remove_if([](const CueStream& stream) { return stream.finished(); });
         {
             const std::lock_guard lock(m_mutex);
             m_busySince.reset();
