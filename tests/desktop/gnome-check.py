@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Under GNOME Shell itself at a netbook's 1024x600, headless on Wayland and on X11 (Xvfb): the
-worksheet is whole in the room the shell gives it, and a second start, launched as the app
-grid does and by gtk-launch, brings the running screen forward over an editor just typed into.
+worksheet is whole in the room the shell gives it, a finger types by the digit keys its tap brings (Wayland),
+and a second start, from the app grid or gtk-launch, brings the screen forward over an editor just typed into.
 GNOME_CHECK_SHOTS=<folder> keeps screenshots; GNOME_CHECK_SESSIONS=wayland (or x11) runs one.
 Usage: gnome-check.py <path-to-sostav>   (exit 77: GNOME Shell cannot run here)"""
 import atexit, json, os, shutil, subprocess, sys, tempfile, time
@@ -17,8 +17,7 @@ def start(*command, **options):
 atexit.register(lambda: [child.terminate() or child.wait() for child in reversed(children)])
 def write(path, text):
     os.makedirs(os.path.dirname(path), exist_ok=True)
-    with open(path, "w") as file:
-        file.write(text)
+    open(path, "w").write(text)  # closed as soon as written, being referred to no more
 
 if not stage:
     for tool in ("gnome-shell", "gedit", "gtk-launch", "gsettings", "Xvfb", "dbus-run-session", "unshare"):
@@ -61,10 +60,12 @@ def wait(done, seconds=30):
     while not done() and time.time() < until:
         time.sleep(0.1)
     return done()
-def press(text, then=0.5):  # on a keyboard of the shell's own, to whichever window has the focus
-    shell("""const C = imports.gi.Clutter; let t = imports.gi.GLib.get_monotonic_time();
-        const keys = global.sostavKeys ??= C.get_default_backend().get_default_seat().create_virtual_device(C.InputDeviceType.KEYBOARD_DEVICE);
-        for (const key of %s) { keys.notify_keyval(t++, key, C.KeyState.PRESSED); keys.notify_keyval(t++, key, C.KeyState.RELEASED); }"""
+# The shell's own keyboard and touch screen, made before the program starts: a client misses a new kind's first event.
+DEVICES = """const C = imports.gi.Clutter, seat = C.get_default_backend().get_default_seat(); let t = imports.gi.GLib.get_monotonic_time();
+    const keys = global.sostavKeys ??= seat.create_virtual_device(C.InputDeviceType.KEYBOARD_DEVICE);
+    const touch = global.sostavTouch ??= seat.create_virtual_device(C.InputDeviceType.TOUCHSCREEN_DEVICE);"""
+def press(text, then=0.5):  # to whichever window has the focus
+    shell(DEVICES + "for (const key of %s) { keys.notify_keyval(t++, key, C.KeyState.PRESSED); keys.notify_keyval(t++, key, C.KeyState.RELEASED); }"
           % json.dumps([0xff09 if key == "\t" else ord(key) for key in text]))
     time.sleep(then)
 def focus():
@@ -99,10 +100,19 @@ def expect(what, held, refused=None):
     held is True or refused or failures.append(what)
 
 import pyatspi
+def front():  # the program's window in front
+    return next(f for app in pyatspi.Registry.getDesktop(0) if app and app.name == "sostav"
+                for f in app if f and f.getState().contains(pyatspi.STATE_ACTIVE))
+def showing(name):
+    return pyatspi.findAllDescendants(front(), lambda node: node.name == name and node.getState().contains(pyatspi.STATE_SHOWING))
+def tap(name):  # a finger on the widget's middle; Qt's own decoration is as wide at the sides as below
+    room, at = (node.queryComponent().getExtents(pyatspi.WINDOW_COORDS) for node in (front(), showing(name)[0]))
+    x, y, w, h = shell("(r => [r.x, r.y, r.width, r.height])(global.display.focus_window.get_buffer_rect())")
+    side = (w - room.width) // 2
+    for touch in ("down(t, 0, %d, %d)" % (x + side + at.x + at.width // 2, y + h - room.height - side + at.y + at.height // 2), "up(t, 0)"):
+        time.sleep(0.1) or shell(DEVICES + "touch.notify_touch_" + touch)
 def cut_off():  # the widgets of the program's window in front that lie partly outside it
-    frame = next(f for app in pyatspi.Registry.getDesktop(0) if app and app.name == "sostav"
-                 for f in app if f and f.getState().contains(pyatspi.STATE_ACTIVE))
-    room = frame.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
+    room = (frame := front()).queryComponent().getExtents(pyatspi.WINDOW_COORDS)
     return [(node.name or node.getRoleName(), tuple(place)) for node in pyatspi.findAllDescendants(frame, bool)
             for place in [node.queryComponent().getExtents(pyatspi.WINDOW_COORDS)]
             if place.x + place.width > room.width or place.y + place.height > room.height]
@@ -117,6 +127,11 @@ program_ended()
 launch()
 wait(lambda: focus() == "Form1") and press("\t ")  # "Состав числа 10"
 wait(lambda: focus() == "Form3")
+if stage == "wayland":  # the shell makes no touch screen on X11
+    tap("Первое слагаемое"), wait(lambda: showing("4"), 3) and tap("4")
+    typed = wait(lambda: showing("Первое слагаемое")[0].queryText().getText(0, -1) == "4", 3)
+    expect("a finger's tap into an answer box brings digit keys that type into it", typed or "keys shown: %s" % bool(showing("4")))
+    shot("digit-pad")
 start("gedit")
 for launcher in ("the app grid", "gtk-launch"):
     shell("global.display.list_all_windows().find(w => w.get_wm_class().toLowerCase() == 'gedit')"
