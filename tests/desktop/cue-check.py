@@ -7,20 +7,17 @@ a check while its cue sounds restarts it without a click. With the server stoppe
 before the first check and after some, a check still shows its verdict while the server is
 stopped, its cue is never played late, and the next check after the server resumes sounds.
 Usage: cue-check.py <path-to-sostav>   (exit 77: a needed tool is missing)"""
-import array, atexit, os, shutil, signal, subprocess, sys, tempfile, time, wave
+import array, os, shutil, signal, subprocess, sys, time, wave
+from harness import need, scratch, skip, start, x_server
 
 program = os.path.abspath(sys.argv[1])
 wm = shutil.which("metacity") or shutil.which("openbox")
-for tool in ("Xvfb", "xdotool", "xprop", "xwininfo", "pulseaudio", "parec", "pactl", wm or "metacity"):
-    if not shutil.which(tool):
-        print("skip:", tool, "is not installed")
-        sys.exit(77)
+need("Xvfb", "xdotool", "xprop", "xwininfo", "pulseaudio", "parec", "pactl", wm or "metacity")
 try:
     from Xlib import X, display as xdisplay
     from Xlib.ext import xtest
 except ImportError:
-    print("skip: python3-xlib is not installed")
-    sys.exit(77)
+    skip("python3-xlib is not installed")
 cues = {}
 for name in ("right", "wrong"):
     with wave.open(os.path.join(os.path.dirname(__file__), "..", "..", "assets", "cue-%s.wav" % name)) as file:
@@ -28,22 +25,13 @@ for name in ("right", "wrong"):
     sounding = [i for i, s in enumerate(samples) if s]
     cues[name] = samples[sounding[0] : sounding[-1] + 1]
 
-home = tempfile.mkdtemp()
-children = []  # ended however the check ends, a failure included
-atexit.register(lambda: ([c.terminate() for c in reversed(children)], shutil.rmtree(home, True)))
-def start(*command, stdout=subprocess.DEVNULL, **options):
-    children.append(subprocess.Popen(command, stdout=stdout, stderr=subprocess.DEVNULL, **options))
-    return children[-1]
-
+home = scratch()
 os.environ.update(HOME=home, XDG_RUNTIME_DIR=home, PULSE_SERVER="unix:" + home + "/native")
 # Without rewinds the monitor hears exactly what the sink plays, the first sample included.
 server = start("pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
       "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + home + "/native",
       "-L", "module-null-sink sink_name=cues norewinds=1 rate=%d" % rate)
-ready, told = os.pipe()
-start("Xvfb", "-displayfd", str(told), "-nolisten", "tcp", "-noreset", pass_fds=[told])
-os.close(told)
-os.environ["DISPLAY"] = ":" + os.read(ready, 16).decode().strip()
+x_server()
 start(wm, "--replace")
 xserver = xdisplay.Display()
 while subprocess.run(["pactl", "info"], capture_output=True).returncode:

@@ -4,24 +4,18 @@ worksheet is whole in the room the shell gives it, a finger types by the digit k
 and a second start, from the app grid or gtk-launch, brings the screen forward over an editor just typed into.
 GNOME_CHECK_SHOTS=<folder> keeps screenshots; GNOME_CHECK_SESSIONS=wayland (or x11) runs one.
 Usage: gnome-check.py <path-to-sostav>   (exit 77: GNOME Shell cannot run here)"""
-import atexit, json, os, shutil, subprocess, sys, tempfile, time
+import json, os, shutil, subprocess, sys, tempfile, time
+from harness import need, skip, start, wait, x_server
 
 APP, EXTENSION = "org.sostav.Sostav", "unsafe@sostav.org"  # the extension lets the test drive the shell
 program, stage = os.path.abspath(sys.argv[1]), os.environ.get("GNOME_CHECK_STAGE")
-again, children = [sys.executable, __file__, program], []
-def skip(reason):
-    sys.exit(print("skip:", reason) or 77)
-def start(*command, **options):
-    children.append(subprocess.Popen(command, **{"stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL, **options}))
-    return children[-1]
-atexit.register(lambda: [child.terminate() or child.wait() for child in reversed(children)])
+again = [sys.executable, __file__, program]
 def write(path, text):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     open(path, "w").write(text)  # closed as soon as written, being referred to no more
 
 if not stage:
-    for tool in ("gnome-shell", "gedit", "gtk-launch", "gsettings", "Xvfb", "dbus-run-session", "unshare"):
-        shutil.which(tool) or skip(tool + " is not installed")
+    need("gnome-shell", "gedit", "gtk-launch", "gsettings", "Xvfb", "dbus-run-session", "unshare")
     subprocess.call(["unshare", "-m", "true"], stderr=subprocess.DEVNULL) == 0 or skip("no mount namespace")
     os.environ["GNOME_CHECK_STAGE"] = "namespace"
     os.execvp("unshare", ["unshare", "-m", "--propagation", "private"] + again)
@@ -55,11 +49,6 @@ def call(name, method, signature, *arguments):
 def shell(script):
     done, result = call("org.gnome.Shell", "Eval", "(s)", script) or (False, "")
     return json.loads(result) if done and result else None
-def wait(done, seconds=30):
-    until = time.time() + seconds
-    while not done() and time.time() < until:
-        time.sleep(0.1)
-    return done()
 # The shell's own keyboard and touch screen, made before the program starts: a client misses a new kind's first event.
 DEVICES = """const C = imports.gi.Clutter, seat = C.get_default_backend().get_default_seat(); let t = imports.gi.GLib.get_monotonic_time();
     const keys = global.sostavKeys ??= seat.create_virtual_device(C.InputDeviceType.KEYBOARD_DEVICE);
@@ -83,9 +72,7 @@ def shot(name, folder=os.environ.get("GNOME_CHECK_SHOTS")):
 os.environ.update(XDG_SESSION_TYPE=stage, QT_QPA_PLATFORM={"x11": "xcb"}.get(stage, stage), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
 subprocess.check_call(["gsettings", "set", "org.gnome.shell", "enabled-extensions", "['%s']" % EXTENSION])
 if stage == "x11":
-    ready, told = os.pipe()  # the server writes its display number once it takes connections
-    start("Xvfb", "-displayfd", str(told), "-screen", "0", "1024x600x24", "-nolisten", "tcp", "-noreset", pass_fds=[told])
-    os.environ["DISPLAY"] = ":" + os.read(ready, 16).decode().strip()
+    x_server("1024x600x24")
     start("gnome-shell", "--x11", "--replace")
 else:
     start("gnome-shell", "--headless", "--wayland", "--no-x11", "--virtual-monitor", "1024x600")

@@ -3,16 +3,18 @@
 and a growing window keeps its left edge: the worksheet, tapped by a finger (through Qt's TUIO
 plugin), grows by its digit pad and stays whole on the screen.
 Usage: dbus-run-session -- kwin-check.py <path-to-sostav>   (exit 77: KWin is not installed)"""
-import json, os, shutil, socket, struct, subprocess, sys, tempfile, time
+import json, os, shutil, socket, struct, subprocess, sys, time
+from harness import need, scratch, start, wait
 
-kwin, work = shutil.which("kwin_wayland") or sys.exit(print("skip: KWin is not installed") or 77), tempfile.mkdtemp()
+need("kwin_wayland", "gdbus")
+work = scratch()
 # A copy without the file capabilities a container refuses to exec, under the name KWin needs
 # to take its own Qt platform; the program is the session's own, started with the focus.
 os.makedirs(work + "/bin")
-shutil.copy(kwin, work + "/bin")
-kwin = subprocess.Popen([work + "/bin/kwin_wayland", "--virtual", "--width", "1366", "--height", "768", "--exit-with-session",
-                         f"env QT_QPA_PLATFORM=wayland QT_QPA_GENERIC_PLUGINS=tuiotouch:udp=3397 {os.path.abspath(sys.argv[1])}"],
-                        env=dict(os.environ, XDG_RUNTIME_DIR=work, HOME=work), stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+shutil.copy(shutil.which("kwin_wayland"), work + "/bin")
+kwin = start(work + "/bin/kwin_wayland", "--virtual", "--width", "1366", "--height", "768", "--exit-with-session",
+             f"env QT_QPA_PLATFORM=wayland QT_QPA_GENERIC_PLUGINS=tuiotouch:udp=3397 {os.path.abspath(sys.argv[1])}",
+             env=dict(os.environ, XDG_RUNTIME_DIR=work, HOME=work), stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
 
 def windows():  # caption: [x, y, width, height] of each frame, as KWin has them
     script = f"{work}/{time.monotonic_ns()}.js"
@@ -38,19 +40,10 @@ def tap(x, y):  # at a fraction of the focused window: a TUIO cursor set, then g
         time.sleep(0.1)
     time.sleep(1)
 
-def until(done, seconds=15):
-    end = time.time() + seconds
-    while not (result := done()) and time.time() < end:
-        time.sleep(0.3)
-    return result
-
-try:
-    until(lambda: "Form1" in windows()) or sys.exit("FAIL: the menu never showed")
-    tap(368 / 711, 324 / 373)  # "Повторение"
-    before = until(lambda: windows().get("Form6")) or sys.exit("FAIL: the worksheet never showed")
-    tap(184 / 973, 284 / 611)  # its first answer box
-    after = until(lambda: windows()["Form6"][2] > before[2] and windows()["Form6"]) or sys.exit("FAIL: no digit pad")
-    print(f"worksheet at {before}, with the pad at {after} on 1366x768")
-    sys.exit(0 if after[0] >= 0 and after[0] + after[2] <= 1366 and after[1] + after[3] <= 768 else "FAIL: off the screen")
-finally:
-    kwin.kill()
+wait(lambda: "Form1" in windows()) or sys.exit("FAIL: the menu never showed")
+tap(368 / 711, 324 / 373)  # "Повторение"
+before = wait(lambda: windows().get("Form6")) or sys.exit("FAIL: the worksheet never showed")
+tap(184 / 973, 284 / 611)  # its first answer box
+after = wait(lambda: windows()["Form6"][2] > before[2] and windows()["Form6"]) or sys.exit("FAIL: no digit pad")
+print(f"worksheet at {before}, with the pad at {after} on 1366x768")
+sys.exit(0 if after[0] >= 0 and after[0] + after[2] <= 1366 and after[1] + after[3] <= 768 else "FAIL: off the screen")

@@ -3,21 +3,12 @@
 display with buses of its own, each verdict reaches AT-SPI as a notification coming into
 view (what Orca speaks), the focus staying on the check button.
 Usage: speech-check.py <path-to-sostav>   (exit 77: a needed tool is missing)"""
-import atexit, os, shutil, subprocess, sys, time
+import os, subprocess, sys, time
+from harness import need, skip, start, wait, x_server
 
 LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
-
-
-def skip(reason):
-    print("skip:", reason)
-    sys.exit(77)
-
-
-if len(sys.argv) != 2:
-    sys.exit(__doc__)
 program = os.path.abspath(sys.argv[1])
-for tool in ("Xvfb", "dbus-run-session", "xdotool"):
-    shutil.which(tool) or skip(tool + " is not installed")
+need("Xvfb", "dbus-run-session", "xdotool")
 os.access(LAUNCHER, os.X_OK) or skip("the AT-SPI bus launcher is not installed")
 try:
     import pyatspi
@@ -28,16 +19,7 @@ if os.environ.get("SPEECH_CHECK_BUS") != str(os.getppid()):  # not yet inside a 
     os.environ["SPEECH_CHECK_BUS"] = str(os.getpid())  # dbus-run-session becomes our parent
     os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, __file__, program])
 
-children = []  # ended however the check ends, a failure included
-atexit.register(lambda: [child.terminate() for child in reversed(children)])
-def start(*command, **options):
-    children.append(subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **options))
-
-ready, told = os.pipe()  # the server writes its display number once it takes connections
-start("Xvfb", "-displayfd", str(told), "-nolisten", "tcp", "-noreset", pass_fds=[told])
-os.close(told)
-display = os.read(ready, 16).decode().strip() or sys.exit("FAIL: the X server did not start")
-os.environ["DISPLAY"] = ":" + display
+x_server()
 start(LAUNCHER, "--launch-immediately")
 time.sleep(1)
 
@@ -49,11 +31,8 @@ def heard(event):
         shown.append((event.source.getRole(), event.source.name))
 pyatspi.Registry.registerEventListener(heard, "object:state-changed:focused", "object:state-changed:showing")
 
-def wait(done, seconds=15):
-    end = time.time() + seconds
-    while not done() and time.time() < end:
-        GLib.MainContext.default().iteration(False) or time.sleep(0.02)
-    return done()
+def listen(done, seconds=15):
+    return wait(done, seconds, lambda: GLib.MainContext.default().iteration(False) or time.sleep(0.02))
 
 def focused():
     return focus[0].name.casefold() if focus[0] else ""
@@ -63,7 +42,7 @@ def step(keys, expect):
     for key in keys.split():
         subprocess.run(["xdotool", "type" if len(key) == 1 else "key", key])
         time.sleep(0.15)
-    if not wait(lambda: expect.casefold() in focused()):
+    if not listen(lambda: expect.casefold() in focused()):
         sys.exit(f"FAIL: after {keys} the focus is on {focused()!r}, not on {expect!r}")
 
 failures = []
@@ -71,8 +50,8 @@ def check(verdict):
     """Presses the focused check button and waits for `verdict` to come into view."""
     del shown[:]
     subprocess.run(["xdotool", "key", "Return"])
-    wait(lambda: any(verdict.casefold() in name.casefold() for _, name in shown))
-    wait(lambda: False, 0.5)  # time for a stray focus change to arrive
+    listen(lambda: any(verdict.casefold() in name.casefold() for _, name in shown))
+    listen(lambda: False, 0.5)  # time for a stray focus change to arrive
     roles = {role for role, name in shown if verdict.casefold() in name.casefold()}
     ok = roles == {pyatspi.ROLE_NOTIFICATION} and "провер" in focused()
     seen = ", ".join(f"{name!r} as {role.value_nick}" for role, name in shown) or "nothing"
@@ -80,7 +59,7 @@ def check(verdict):
     ok or failures.append(verdict)
 
 start(program, env=dict(os.environ, QT_ACCESSIBILITY="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
-wait(lambda: "выход" in focused(), 45) or sys.exit("FAIL: the menu never took the focus")
+listen(lambda: "выход" in focused(), 45) or sys.exit("FAIL: the menu never took the focus")
 step("Tab", "Состав числа 10")
 step("Return", "Назад")
 step("Tab 5 Tab 6 Tab", "Провер")  # "<=", Text1, Text2, ПРОВЕРКА
