@@ -115,10 +115,13 @@ launch()
 wait(lambda: focus() == "Form1") and press("\t ")  # "Состав числа 10"
 wait(lambda: focus() == "Form3")
 if stage == "wayland":  # the shell makes no touch screen on X11
+    place = lambda: shell("(r => [r.x, r.y, r.width, r.height])(global.display.focus_window.get_frame_rect())")
+    designed = place()
     tap("Первое слагаемое"), wait(lambda: showing("4"), 3) and tap("4")
     typed = wait(lambda: showing("Первое слагаемое")[0].queryText().getText(0, -1) == "4", 3)
     expect("a finger's tap into an answer box brings digit keys that type into it", typed or "keys shown: %s" % bool(showing("4")))
-    shot("digit-pad")
+    shot("digit-pad"), tap("убрать цифры")
+    expect("the screen back where it was once the pad is put away", wait(lambda: place() == designed, 3) or "at %s, not %s" % (place(), designed))
 start("gedit")
 for launcher in ("the app grid", "gtk-launch"):
     shell("global.display.list_all_windows().find(w => w.get_wm_class().toLowerCase() == 'gedit')"
