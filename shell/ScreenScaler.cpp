@@ -65,12 +65,14 @@ void ScreenScaler::setExtraColumn(QSize least)
     if (least == m_column)
         return;
     m_column = least;
-    if (m_roomGiven || filling(m_window)) {
+    if (filling(m_window)) {
         fitInto(m_window.size());
         return;
     }
-    layOut(ownScale());
-    m_window.resize(sizeAt(m_scale));
+    // A room the desktop gave as the window showed stays the table's: the window grows by
+    // the column beside it as far as the desktop has room, and is that room again without it.
+    layOut(m_roomGiven ? std::min(m_given.scale, ownScale()) : ownScale());
+    m_window.resize(m_roomGiven && m_column.isEmpty() ? m_given.room : sizeAt(m_scale));
     m_placer.keepWhole();
 }
 
@@ -87,6 +89,8 @@ void ScreenScaler::fitInto(QSize room)
     const double own = ownScale();
     const double scale = std::min(own, fittingScale(clientSizeAt(m_layout, 1.0), columnMargins(), room));
     m_roomGiven = scale < own;
+    if (m_roomGiven)
+        m_given = {room, scale};
     layOut(scale);
 }
 

@@ -64,6 +64,10 @@ private:
     double m_scale = 1.0;
     QSize m_column;
     bool m_roomGiven = false; // shrunk into a room the desktop gave, not the screen's own size
+    struct {
+        QSize room;
+        double scale = 1.0;
+    } m_given; // that room, and the table's scale in it
 };
 
 } // namespace sostav

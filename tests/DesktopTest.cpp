@@ -170,6 +170,29 @@ private slots:
         QTRY_COMPARE(screen.size(), own);
         QVERIFY(alike(screen.grab().toImage(), designed));
     }
+
+    // A room the desktop gives a screen as it shows stays the table's while the digit pad is
+    // beside it, where the desktop has room for both, and is the window's again without it.
+    void roomGivenAsShown()
+    {
+        QApplication::setCursorFlashTime(0); // a caret that never blinks is always drawn
+        Screen& screen = open(3);
+        const int own = box(0)->width();
+        click(screen, "Command1");
+        m_program->open(m_exercise->kind);
+        const QSize room = screen.size() - QSize(40, 24);
+        screen.resize(room);
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        box(0)->setFocus();
+        const QSize given = box(0)->size();
+        const QImage shown = screen.grab().toImage();
+        QVERIFY(given.width() < own);
+        tap(box(0));
+        QCOMPARE(box(0)->size(), given);
+        tap(key("убрать цифры"));
+        QCOMPARE(screen.size(), room);
+        QVERIFY(alike(screen.grab().toImage(), shown));
+    }
 };
 
 QTEST_MAIN(DesktopTest)
