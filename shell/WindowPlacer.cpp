@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
 #include <utility>
 
 namespace sostav {
@@ -57,9 +58,11 @@ double WindowPlacer::scaleFor(QRect client, QMargins unshrunk) const
     if (unshrunk.right() > 0 && placesUntold()) {
         // On Wayland the program can neither see nor move its window, and a desktop may keep
         // a growing window's left edge where it stands (KWin does): it grows only into the
-        // room on its right where desktops open a window, centred.
+        // room on its right where desktops open a window, centred. A kiosk that stretches it
+        // over the whole screen (cage) leaves it the whole screen.
         const double alone = fittingScale(client.size(), knownFrame, room);
-        const int width = int(client.width() * alone) + knownFrame.left() + knownFrame.right();
+        const int width
+            = std::max(int(client.width() * alone), m_window.width()) + knownFrame.left() + knownFrame.right();
         room.setWidth((room.width() + width) / 2);
     }
     return fittingScale(client.size(), knownFrame + unshrunk, room);
