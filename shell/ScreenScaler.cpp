@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace sostav {
 
@@ -66,6 +67,7 @@ void ScreenScaler::setExtraColumn(QSize least)
         return;
     m_column = least;
     if (filling(m_window)) {
+        m_shift = {}; // the desktop places a window that fills its room
         fitInto(m_window.size());
         return;
     }
@@ -73,7 +75,14 @@ void ScreenScaler::setExtraColumn(QSize least)
     // the column beside it as far as the desktop has room, and is that room again without it.
     layOut(m_roomGiven ? std::min(m_given.scale, ownScale()) : ownScale());
     m_window.resize(m_roomGiven && m_column.isEmpty() ? m_given.room : sizeAt(m_scale));
+    // Grown to the right, the window may reach beyond the desktop's edge: it moves just
+    // enough to be whole, and back by as much when the column goes.
+    const QPoint before = m_window.geometry().topLeft();
     m_placer.keepWhole();
+    if (!m_column.isEmpty())
+        m_shift = m_window.geometry().topLeft() - before;
+    else if (!m_shift.isNull())
+        m_window.setGeometry(m_window.geometry().translated(-std::exchange(m_shift, QPoint())));
 }
 
 void ScreenScaler::aboutToShow()

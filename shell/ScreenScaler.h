@@ -63,6 +63,7 @@ private:
     std::vector<BuiltWidget> m_built;
     double m_scale = 1.0;
     QSize m_column;
+    QPoint m_shift; // how far the window moved to keep its grown frame on the desktop
     bool m_roomGiven = false; // shrunk into a room the desktop gave, not the screen's own size
     struct {
         QSize room;

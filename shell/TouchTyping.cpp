@@ -8,8 +8,6 @@
 #include <QInputMethod>
 #include <QMouseEvent>
 
-#include <utility>
-
 namespace sostav {
 
 namespace {
@@ -54,11 +52,7 @@ void TouchTyping::bringPad()
         connect(m_pad, &DigitPad::putAwayTapped, this, &TouchTyping::putAway);
         connect(&m_screen, &Screen::rescaled, m_pad, [this] { m_pad->setGeometry(m_screen.extraColumn()); });
     }
-    // Grown to the right, the window may reach beyond the desktop's edge: it moves just
-    // enough to be whole, and moves back by as much when the pad goes.
-    const QPoint before = m_screen.geometry().topLeft();
     m_screen.setExtraColumn(DigitPad::LeastSize);
-    m_shift = m_screen.geometry().topLeft() - before;
     m_pad->setGeometry(m_screen.extraColumn());
     letDesktopKeyboards(false);
     m_pad->show();
@@ -71,8 +65,6 @@ void TouchTyping::putAway()
     m_pad->hide();
     letDesktopKeyboards(true);
     m_screen.setExtraColumn(QSize());
-    if (!m_shift.isNull())
-        m_screen.setGeometry(m_screen.geometry().translated(-std::exchange(m_shift, QPoint())));
 }
 
 // While the pad is shown the boxes tell the input method there is no text to type into here,

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPoint>
 #include <QPointer>
 
 #include <vector>
@@ -40,7 +39,6 @@ private:
     Screen& m_screen;
     std::vector<TextBox*> m_boxes;
     QPointer<DigitPad> m_pad;
-    QPoint m_shift; // how far the window moved to keep its grown frame on the desktop
 };
 
 } // namespace sostav
