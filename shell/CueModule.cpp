@@ -48,14 +48,12 @@ void CueModule::Loading::load()
     CuePlayer* loaded = loadPlayer(reasons);
     if (!loaded)
         qWarning("sostav: no sound for the verdicts: %s", qUtf8Printable(reasons));
-    decltype(pending) cue;
-    {
-        const std::lock_guard lock(mutex);
-        player = loaded;
-        cue = std::exchange(pending, {});
-    }
-    if (player && cue)
-        player->play(cue->first, cue->second);
+    const std::lock_guard lock(mutex);
+    player = loaded;
+    // Under the lock, so that a check made meanwhile is not heard before this older one.
+    if (player && pending)
+        player->play(pending->first, pending->second); // returns at once
+    pending.reset();
 }
 
 CueModule::CueModule()
