@@ -13,9 +13,9 @@ constexpr double G5 = 783.99;
 constexpr double G4 = 392.00;
 constexpr double E4 = 329.63;
 
-// Qt's sound effects close their stream as soon as they have handed the last sample to the
-// sound server, and the server drops what it still holds: up to 160 ms on PulseAudio. Each
-// cue ends in a stretch of silence longer than that, so only silence is ever dropped.
+// A player that closes its stream as soon as it has handed the last sample to the sound
+// server loses what the server still holds: up to 160 ms on PulseAudio. Each cue ends in a
+// stretch of silence longer than that, so that whatever plays it, only silence is lost.
 constexpr double SilentTailSeconds = 0.25;
 
 std::vector<std::int16_t> withSilentTail(std::vector<std::int16_t> samples)
