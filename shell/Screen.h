@@ -32,9 +32,6 @@ public:
 
     void setVisible(bool visible) override;
 
-    // How far the screen is shrunk from its design, evenly: 1 where it has the room it asks for.
-    double scale() const { return m_scaler.scale(); }
-
     // Gives the screen a column beside its widgets on the right, `least` logical pixels wide
     // and at least as tall, for something shown besides them at a size of its own; the window
     // grows by it (an empty size: back to its designed size), and where that does not fit the

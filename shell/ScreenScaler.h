@@ -29,9 +29,6 @@ public:
     // Builds the screen's widgets at the scale its desktop leaves room for.
     RoleHandles build();
 
-    // 1: as designed; less: shrunk evenly.
-    double scale() const { return m_scale; }
-
     // A column beside the table on its right, `least` logical pixels wide and at least as tall,
     // for something shown besides the table's widgets at a size of its own however the table
     // shrinks: the window grows by it, and the table is fitted anew into the room left. An
